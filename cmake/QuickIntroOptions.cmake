@@ -1,0 +1,39 @@
+# Build options, warnings and sanitizers shared by every target of the project.
+
+option(QI_BUILD_TESTS "Build the test suite" ON)
+option(QI_BUILD_BENCH "Build the benchmarks (needs Google Benchmark)" ON)
+set(QI_SANITIZE "" CACHE STRING "Sanitizers to build with: empty, 'address,undefined' or 'thread'")
+set(QI_TESTDATA_DIR "${CMAKE_CURRENT_SOURCE_DIR}/../shared/testdata"
+    CACHE PATH "Folder of third-party GIF test files; tests that need it skip when it is absent")
+
+# libFuzzer needs clang; with another compiler the fuzz targets are left out.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  option(QI_BUILD_FUZZERS "Build the libFuzzer targets" ON)
+else()
+  set(QI_BUILD_FUZZERS OFF)
+endif()
+
+set(QI_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wconversion -Wno-sign-conversion)
+option(QI_WERROR "Treat warnings as errors" OFF)
+if(QI_WERROR)
+  list(APPEND QI_WARNINGS -Werror)
+endif()
+
+if(QI_SANITIZE)
+  add_compile_options(-fsanitize=${QI_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=${QI_SANITIZE})
+endif()
+
+# Applies the project's warning set to one of its own targets (never to third-party code).
+function(qi_warnings target)
+  target_compile_options(${target} PRIVATE ${QI_WARNINGS})
+endfunction()
+
+# A static library made of every .cpp file in the calling directory.
+function(qi_library target)
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  qi_warnings(${target})
+endfunction()

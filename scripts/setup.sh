@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12, and nothing when all is there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config git python3
+  clang libclang-rt-14-dev                       # fuzzers and sanitizer builds
+  libgtest-dev libgmock-dev libbenchmark-dev     # tests and benchmarks
+  libsdl2-dev libfreetype-dev libfontconfig-dev  # the desktop window and text
+  fonts-dejavu-core fonts-croscore               # faces the window's fonts map to
+  libgif-dev libpng-dev                          # reference decoders used by tests and benchmarks
+  xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,54 @@
+#include "framework/core/file_stream.h"
+
+#include <sys/types.h>
+#include <unistd.h>
+
+#include "framework/core/exceptions.h"
+#include "framework/core/format.h"
+#include "framework/core/messages.h"
+
+namespace {
+
+const char* ModeText(TFileStream::Mode mode) {
+  switch (mode) {
+    case TFileStream::fmCreate: return "w+b";
+    case TFileStream::fmOpenRead: return "rb";
+    case TFileStream::fmOpenWrite: return "r+b";
+    case TFileStream::fmOpenReadWrite: return "r+b";
+  }
+  return "rb";
+}
+
+}  // namespace
+
+TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fileName) {
+  file_ = std::fopen(fileName.c_str(), ModeText(mode));
+  if (file_ != nullptr) return;
+  if (mode == fmCreate) throw EFCreateError(Format(messages::kCreateError, {fileName}));
+  throw EFOpenError(Format(messages::kOpenError, {fileName}));
+}
+
+TFileStream::~TFileStream() { std::fclose(file_); }
+
+std::int64_t TFileStream::Read(void* buffer, std::int64_t count) {
+  if (count <= 0) return 0;
+  return static_cast<std::int64_t>(std::fread(buffer, 1, static_cast<std::size_t>(count), file_));
+}
+
+std::int64_t TFileStream::Write(const void* buffer, std::int64_t count) {
+  if (count <= 0) return 0;
+  return static_cast<std::int64_t>(std::fwrite(buffer, 1, static_cast<std::size_t>(count), file_));
+}
+
+std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
+  const int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
+                     : origin == TSeekOrigin::soCurrent ? SEEK_CUR
+                                                        : SEEK_END;
+  if (fseeko(file_, static_cast<off_t>(offset), whence) != 0) throw EStreamError(messages::kSeekError);
+  return static_cast<std::int64_t>(ftello(file_));
+}
+
+void TFileStream::SetSize(std::int64_t size) {
+  std::fflush(file_);
+  if (ftruncate(fileno(file_), static_cast<off_t>(size)) != 0) throw EWriteError(messages::kWriteError);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// The framework's own message texts. The codecs and the program keep theirs beside their code.
+namespace messages {
+
+inline constexpr const char* kListIndexError = "List index out of bounds";
+inline constexpr const char* kReadError = "Stream read error";
+inline constexpr const char* kWriteError = "Stream write error";
+inline constexpr const char* kCreateError = "Cannot create file %s";
+inline constexpr const char* kOpenError = "Cannot open file %s";
+inline constexpr const char* kAssignError = "Cannot assign a %s to a %s";
+inline constexpr const char* kResNotFound = "Resource %s not found";
+inline constexpr const char* kOutOfResources = "Out of system resources";
+inline constexpr const char* kOutOfMemory = "Out of memory";
+inline constexpr const char* kNoTimers = "Not enough timers available";
+inline constexpr const char* kRegSetDataFailed = "Failed to set data for '%s'";
+inline constexpr const char* kSeekError = "Invalid stream position";
+
+}  // namespace messages

@@ -1,0 +1,28 @@
+#include "framework/core/text.h"
+
+namespace {
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  }
+  return true;
+}
+
+std::string UpperCase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = Upper(c);
+  return result;
+}
+
+std::string LowerCase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = Lower(c);
+  return result;
+}

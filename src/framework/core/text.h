@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Comparison of names the way the framework compares them: ASCII letters ignoring case.
+bool SameText(std::string_view a, std::string_view b);
+std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
