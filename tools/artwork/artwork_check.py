@@ -59,7 +59,8 @@ def _check_transparency(frame: ParsedFrame, table: list, number: int) -> None:
 def _check_frame(spec: PictureSpec, gif: ParsedGif, number: int) -> None:
     frame, frame_spec = gif.frames[number], spec.frames[number]
     rect = (frame.left, frame.top, frame.width, frame.height)
-    _expect(rect == frame_spec.rect, f"frame {number}: rectangle {rect}, {frame_spec.rect} expected")
+    _expect(rect == frame_spec.rect,
+            f"frame {number}: rectangle {rect}, {frame_spec.rect} expected")
     control = frame.control
     wanted = frame_spec.control
     if wanted is None:
@@ -121,10 +122,10 @@ def check_cursor(name: str, data: bytes) -> str:
     _expect(image.bits == spec.bits, f"{image.bits} bits, {spec.bits} expected")
     _expect(image.hot_spot == spec.hot_spot, f"hot spot {image.hot_spot}, {spec.hot_spot} expected")
     _expect(any(image.see_through) and not all(image.see_through), "mask is all or nothing")
-    hot = image.hot_spot[1] * image.width + image.hot_spot[0]
-    near_hot = [image.see_through[hot + dy * image.width + dx]
+    hot_x, hot_y = image.hot_spot
+    near_hot = [image.see_through[(hot_y + dy) * image.width + hot_x + dx]
                 for dy in (0, 1) for dx in (-1, 0, 1)
-                if 0 <= image.hot_spot[0] + dx < image.width and image.hot_spot[1] + dy < image.height]
+                if 0 <= hot_x + dx < image.width and hot_y + dy < image.height]
     _expect(not all(near_hot), "nothing drawn at the hot spot")
     return f"{image.width}x{image.height} {image.bits}-bit hot spot {image.hot_spot}"
 

@@ -156,8 +156,8 @@ def cursors() -> dict[str, bytes]:
     left_arrow = _block_arrow_left(13, 16)
     return {
         "kaldcursor": _mono(_hand(7).stamp(MINI_CLOCK, 20, 20), (7, 0)),
-        "hidekaldcursor": _colour(_arrow_at((3, 2)).stamp(BLUE_CLOCK, 13, 15).stamp(HIDE_BADGE, 22, 23),
-                                  (3, 2)),
+        "hidekaldcursor": _colour(
+            _arrow_at((3, 2)).stamp(BLUE_CLOCK, 13, 15).stamp(HIDE_BADGE, 22, 23), (3, 2)),
         "oldkaldcursor": _colour(_arrow_at((3, 2)).stamp(OLD_CLOCK, 14, 16), (3, 2)),
         "leftcursor": _colour(Grid().stamp(left_arrow, 0, 0), (13, 16)),
         "rightcursor": _colour(Grid().stamp(mirrored_full(left_arrow), 0, 0), (18, 16)),
@@ -174,6 +174,7 @@ def main_icon() -> bytes:
                ticks=(40, 50, 80), hands=(20, 30, 70))
     pixels = pixels_of(layer.reduce(), matte=FACE)
     see_through = [pixel is None for pixel in pixels]
-    palette, indices = reduce_colours([pixel or BLACK for pixel in pixels], 256, keep=[BLACK, WHITE])
+    palette, indices = reduce_colours([pixel or BLACK for pixel in pixels], 256,
+                                      keep=[BLACK, WHITE])
     image = MaskedImage(SIZE, SIZE, 8, palette, indices, see_through)
     return write_single(ICON_TYPE, image)

@@ -58,8 +58,8 @@ def parse_icon_file(data: bytes) -> ParsedIconImage:
     if kind == 1 and (field_a, field_b) != (1, bits):
         raise CursorFormatError("icon planes or bit count wrong")
     palette_at = 22 + 40
-    palette = [(data[palette_at + 4 * i + 2], data[palette_at + 4 * i + 1], data[palette_at + 4 * i])
-               for i in range(1 << bits)]
+    quads = [data[palette_at + 4 * i:palette_at + 4 * i + 3] for i in range(1 << bits)]
+    palette = [(red, green, blue) for blue, green, red in quads]
     colours_at = palette_at + 4 * (1 << bits)
     colour_bytes = ((width * bits + 31) // 32) * 4 * height
     mask_bytes = ((width + 31) // 32) * 4 * height

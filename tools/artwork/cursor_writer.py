@@ -51,7 +51,8 @@ def _bitmap(image: MaskedImage) -> bytes:
     return header + quads + colours + mask
 
 
-def write_single(kind: int, image: MaskedImage, hot_spot: Optional[tuple[int, int]] = None) -> bytes:
+def write_single(kind: int, image: MaskedImage,
+                 hot_spot: Optional[tuple[int, int]] = None) -> bytes:
     """One-image icon or cursor file; cursors carry their hot spot where
     icons keep planes and bit count."""
     data = _bitmap(image)

@@ -23,8 +23,8 @@ MENU_PICTURE_SIZE = (164, 178)
 
 def _mini_clock(size: int, scale: int = 4) -> Image.Image:
     layer = Layer(size, size)
-    clock_face(layer, size / 2, size / 2, size / 2 - 0.5, rim=CLOCK_BLUE, rim_light=CLOCK_BLUE_LIGHT,
-               second=None, tick_count=4, time=(12, 45, 0))
+    clock_face(layer, size / 2, size / 2, size / 2 - 0.5, rim=CLOCK_BLUE,
+               rim_light=CLOCK_BLUE_LIGHT, second=None, tick_count=4, time=(12, 45, 0))
     return layer.reduce()
 
 
@@ -177,9 +177,11 @@ def _lcd_digits(image: Image.Image, box, height: int) -> None:
 
 def _floating_clock() -> Image.Image:
     layer = Layer(148, 60)
-    desk_clock(layer, 8, 14, 130, 40)
+    # Below row 17 the picture lies over the option box, whose grey the
+    # smoothed edges are blended with.
+    desk_clock(layer, 8, 17, 130, 38)
     image = layer.reduce()
-    _lcd_digits(image, (52, 21, 131, 47), 18)
+    _lcd_digits(image, (50, 24, 131, 48), 18)
     return image
 
 
@@ -222,8 +224,8 @@ def hide_scene() -> Image.Image:
     pointer(draw, *tip)
     tip_box = (tip[0] - 70, tip[1] + 20, tip[0] + 10, tip[1] + 38)
     draw.rectangle(tip_box, fill=(255, 255, 225), outline=BLACK)
-    text(draw, ((tip_box[0] + tip_box[2]) // 2, (tip_box[1] + tip_box[3]) // 2 + 1), "Click to hide",
-         UI_FONT, UI_SIZE, BLACK, anchor="mm")
+    centre = ((tip_box[0] + tip_box[2]) // 2, (tip_box[1] + tip_box[3]) // 2 + 1)
+    text(draw, centre, "Click to hide", UI_FONT, UI_SIZE, BLACK, anchor="mm")
     return image
 
 

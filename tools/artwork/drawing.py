@@ -107,7 +107,7 @@ def _colour_at(stops: Sequence[tuple[float, Colour]], t: float) -> Colour:
     for (p0, c0), (p1, c1) in zip(stops, stops[1:]):
         if t <= p1:
             f = 0 if p1 == p0 else (t - p0) / (p1 - p0)
-            return tuple(round(a + (b - a) * f) for a, b in zip(c0, c1))  # type: ignore[return-value]
+            return mix(c0, c1, f)
     return stops[-1][1]
 
 
@@ -144,8 +144,9 @@ def clock_face(layer: Layer, cx: float, cy: float, r: float, *, rim: Colour, rim
     layer.line([(cx, cy), hand_point(cx, cy, inner * 0.74, minutes + seconds / 60)], hands,
                width=max(0.9, inner * 0.08))
     if second is not None:
-        layer.line([hand_point(cx, cy, -inner * 0.15, seconds), hand_point(cx, cy, inner * 0.8, seconds)],
-                   second, width=max(0.6, inner * 0.035))
+        tail = hand_point(cx, cy, -inner * 0.15, seconds)
+        tip = hand_point(cx, cy, inner * 0.8, seconds)
+        layer.line([tail, tip], second, width=max(0.6, inner * 0.035))
     layer.circle(cx, cy, max(0.8, inner * 0.08), fill=second or hands)
 
 

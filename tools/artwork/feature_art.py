@@ -102,7 +102,8 @@ def _skin(kind: str, size: int = 64) -> Image.Image:
             draw.ellipse((c - 5, -4, c + 4, 4), outline=rim, width=2)
     cy = c + (2 if kind == "alarm" else 0)
     r = size // 2 - (16 if kind == "alarm" else 12)
-    _ticks(draw, c, cy, r + 2, tick_colour, 12 if kind != "night" else 4, 3 if kind == "night" else 2)
+    night = kind == "night"
+    _ticks(draw, c, cy, r + 2, tick_colour, 4 if night else 12, 3 if night else 2)
     _flat_hand(draw, c, cy, r - 6, 52, hands, 3)
     _flat_hand(draw, c, cy, r - 1, 9, hands, 2)
     if kind in ("classic", "gold"):
@@ -161,9 +162,8 @@ def _skins_window(image: Image.Image) -> tuple[int, int]:
     # The insertion mark below the last skin shows where the dropped one goes.
     drop_line = y + 1
     draw.line((box[0] + 4, drop_line, box[2] - 5, drop_line), fill=BLACK, width=2)
-    button(draw, (client[0] + 6, client[3] - 26, client[0] + 76, client[3] - 4), "Add...", crisp=True)
-    button(draw, (client[0] + 82, client[3] - 26, client[0] + 152, client[3] - 4), "Remove",
-           crisp=True)
+    for left, label in ((client[0] + 6, "Add..."), (client[0] + 82, "Remove")):
+        button(draw, (left, client[3] - 26, left + 70, client[3] - 4), label, crisp=True)
     return box[0] + 40, drop_line
 
 
@@ -203,7 +203,8 @@ def _dashed_arc(draw, start, end, colour) -> None:
     for a, b in zip(points[::2], points[1::2]):
         draw.line((round(a[0]), round(a[1]), round(b[0]), round(b[1])), fill=colour, width=2)
     end_x, end_y = points[-1]
-    draw.polygon([(end_x - 1, end_y + 5), (end_x - 7, end_y - 4), (end_x + 4, end_y - 3)], fill=colour)
+    draw.polygon([(end_x - 1, end_y + 5), (end_x - 7, end_y - 4), (end_x + 4, end_y - 3)],
+                 fill=colour)
 
 
 def drag_scene() -> Image.Image:
@@ -244,9 +245,10 @@ def calendar_view() -> Image.Image:
     cell_w, header_h, cell_h = 27, 14, 14
     for column, name in enumerate(("Mo", "Tu", "We", "Th", "Fr", "Sa", "Su")):
         colour = HIGHLIGHT_RED if column >= 5 else NAVY
-        text(draw, (grid[0] + 8 + column * cell_w + cell_w // 2 - 4, grid[1] + 7), name, UI_FONT, 10,
-             colour, crisp=True, anchor="mm")
-    draw.line((grid[0] + 2, grid[1] + header_h - 1, grid[2] - 3, grid[1] + header_h - 1), fill=SHADOW)
+        x = grid[0] + 4 + column * cell_w + cell_w // 2
+        text(draw, (x, grid[1] + 7), name, UI_FONT, 10, colour, crisp=True, anchor="mm")
+    rule_y = grid[1] + header_h - 1
+    draw.line((grid[0] + 2, rule_y, grid[2] - 3, rule_y), fill=SHADOW)
     first_column = 6
     for day in range(1, 32):
         slot = day - 1 + first_column

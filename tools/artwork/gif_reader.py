@@ -53,7 +53,8 @@ class _Cursor:
 
     def take(self, count: int) -> bytes:
         if self.pos + count > len(self.data):
-            raise GifFormatError(f"data ends at {len(self.data)}, {count} bytes wanted at {self.pos}")
+            raise GifFormatError(
+                f"data ends at {len(self.data)}, {count} bytes wanted at {self.pos}")
         chunk = self.data[self.pos:self.pos + count]
         self.pos += count
         return chunk

@@ -40,7 +40,8 @@ def _ensure_pillow() -> None:
     """Drawing needs Pillow; when this interpreter lacks it, run again under
     the system Python, where the distribution package installs it."""
     if importlib.util.find_spec("PIL") is None:
-        if os.path.exists(SYSTEM_PYTHON) and os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
+        running = os.path.realpath(sys.executable)
+        if os.path.exists(SYSTEM_PYTHON) and running != os.path.realpath(SYSTEM_PYTHON):
             os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
         sys.exit("make_artwork: Pillow is missing (install python3-pil)")
 

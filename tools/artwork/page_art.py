@@ -125,7 +125,8 @@ def build_mainbkg() -> GifPicture:
     shown = Image.new("RGBA", page.size)
     shown.putdata([table[i] + (255,) for i in indices])
     left, top, width, height = SEASONAL_RECT
-    base_colours = sorted(set(shown.crop((left, top, left + width, top + height)).convert("RGB").getdata()))
+    plain_corner = shown.crop((left, top, left + width, top + height)).convert("RGB")
+    base_colours = sorted(set(plain_corner.getdata()))
     # The corner's own table keeps every colour of the plain background
     # exactly, so the frame's edges meet frame 0 without a seam.
     corner_table, corner_indices = reduce_image(seasonal_corner(shown), 256, keep=base_colours)
@@ -146,9 +147,11 @@ def build_bullet() -> GifPicture:
     layer.circle(13, 10.5, 9.5, fill=(255, 240, 150, 255))
     layer.circle(13, 10, 7.2, fill=(255, 214, 40, 255), outline=(180, 120, 0, 255), width=1)
     layer.circle(10.8, 7.6, 2.2, fill=(255, 250, 215, 255))
-    layer.line([(11, 12.5), (12, 15), (13, 12.5), (14, 15), (15, 12.5)], fill=(190, 110, 0, 255), width=0.8)
+    filament = [(11, 12.5), (12, 15), (13, 12.5), (14, 15), (15, 12.5)]
+    layer.line(filament, fill=(190, 110, 0, 255), width=0.8)
     layer.rect((9.5, 16.5, 16.5, 18), fill=(200, 140, 0, 255))
     for y in (18, 20.2):
-        layer.rounded((9, y, 17, y + 2.2), 1, fill=(150, 150, 160, 255), outline=(90, 90, 100, 255), width=0.6)
+        layer.rounded((9, y, 17, y + 2.2), 1, fill=(150, 150, 160, 255),
+                      outline=(90, 90, 100, 255), width=0.6)
     layer.rounded((11, 22.4, 15, 24.6), 1.2, fill=(70, 70, 80, 255))
     return single_frame("bullet", layer.reduce(), matte=NOTE_YELLOW, keep=[NOTE_YELLOW])

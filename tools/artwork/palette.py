@@ -75,7 +75,8 @@ def _refine(histogram: dict[Colour, int], fixed: list[Colour], free: list[Colour
     return free
 
 
-def _choose_colours(histogram: dict[Colour, int], slots: int, keep: Sequence[Colour]) -> list[Colour]:
+def _choose_colours(histogram: dict[Colour, int], slots: int,
+                    keep: Sequence[Colour]) -> list[Colour]:
     if len(histogram) <= slots:
         return sorted(histogram, key=lambda colour: (-histogram[colour], colour))
     fixed = [colour for colour in dict.fromkeys(keep) if colour in histogram]

@@ -140,7 +140,9 @@ def _check_inside_figure_rect(image: Image.Image) -> None:
     left, top, width, height = FIGURE_RECT
     alpha = image.getchannel("A")
     bbox = alpha.point(lambda a: 255 if a >= 128 else 0).getbbox()
-    if bbox and (bbox[0] < left or bbox[1] < top or bbox[2] > left + width or bbox[3] > top + height):
+    outside = bbox and (bbox[0] < left or bbox[1] < top
+                        or bbox[2] > left + width or bbox[3] > top + height)
+    if outside:
         raise ValueError(f"seasonal figure {bbox} leaves the smallest frame rectangle")
 
 
