@@ -36,8 +36,10 @@ inline constexpr unsigned CF_PALETTE = 9;
 inline constexpr unsigned kFirstRegisteredClipboardFormat = 0xC000;
 
 // Everything the framework and the program ask of the operating system outside the window, behind
-// one interface so that a test can replace any of it. Calls come from the UI thread unless a
-// function says otherwise.
+// one interface so that a test can replace any of it (deriving from a backend's services and
+// overriding the one call it is about). Calls come from the UI thread unless a function says
+// otherwise. Windows, input and cursors belong to the window backend: cursors are made there from
+// our own cursor images, whose bytes come from FindResource or from a file.
 class TPlatformServices {
  public:
   TPlatformServices() = default;

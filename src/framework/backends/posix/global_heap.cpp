@@ -1,6 +1,5 @@
 #include "framework/backends/posix/global_heap.h"
 
-#include <cstdint>
 #include <new>
 
 #include "framework/core/exceptions.h"
@@ -21,8 +20,8 @@ HGLOBAL TGlobalHeap::Alloc(std::size_t size) {
   block->bytes.reset(new (std::nothrow) std::uint8_t[size == 0 ? 1 : size]());
   if (!block->bytes) throw EOutOfMemory(messages::kOutOfMemory);
   block->size = size;
-  const HGLOBAL handle = block.get();
   const std::lock_guard guard(mutex_);
+  const auto handle = reinterpret_cast<HGLOBAL>(++lastHandle_);
   blocks_.emplace(handle, std::move(block));
   return handle;
 }

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
 
 #include "framework/platform/handles.h"
 
-// The process's global memory blocks. A handle is looked up among the live blocks before it is
-// used, so a stale or made-up handle is refused instead of followed. Safe to call from any thread.
+// The process's global memory blocks. Handles are serial numbers, never reused, and are looked up
+// among the live blocks before use: a stale or made-up handle is refused instead of followed, and a
+// stale one can never come to name a newer block. Safe to call from any thread.
 class TGlobalHeap {
  public:
   // Larger requests are refused outright; nothing this program exchanges comes close.
@@ -35,5 +37,6 @@ class TGlobalHeap {
   TGlobalBlock* Find(HGLOBAL block) const;  // callers hold mutex_
 
   mutable std::mutex mutex_;
+  std::uintptr_t lastHandle_ = 0;
   std::unordered_map<HGLOBAL, std::unique_ptr<TGlobalBlock>> blocks_;
 };

@@ -45,7 +45,7 @@ TEST(GlobalHeap, StaleAndMadeUpHandlesAreRefused) {
   TGlobalHeap heap;
   const HGLOBAL block = heap.Alloc(8);
   ASSERT_EQ(heap.Free(block), nullptr);
-  const HGLOBAL madeUp = reinterpret_cast<HGLOBAL>(std::uintptr_t{0x1234});
+  const HGLOBAL madeUp = reinterpret_cast<HGLOBAL>(std::uintptr_t{0x7FFF1234});
   for (const HGLOBAL bad : {block, madeUp, HGLOBAL{nullptr}}) {
     EXPECT_FALSE(heap.IsLive(bad));
     EXPECT_EQ(heap.Lock(bad), nullptr);
@@ -53,6 +53,15 @@ TEST(GlobalHeap, StaleAndMadeUpHandlesAreRefused) {
     EXPECT_EQ(heap.Size(bad), 0u);
     EXPECT_EQ(heap.Free(bad), bad) << "freeing twice is refused";
   }
+}
+
+TEST(GlobalHeap, AFreedHandleNeverNamesANewBlock) {
+  TGlobalHeap heap;
+  const HGLOBAL freed = heap.Alloc(8);
+  heap.Free(freed);
+  for (int i = 0; i < 100; ++i)
+    EXPECT_NE(heap.Alloc(8), freed);
+  EXPECT_FALSE(heap.IsLive(freed));
 }
 
 TEST(GlobalHeap, AbsurdSizesRaiseOutOfMemory) {
