@@ -5,7 +5,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/messages.h"
 
-struct TGlobalBlock {
+struct TGlobalHeap::Block {
   std::unique_ptr<std::uint8_t[]> bytes;
   std::size_t size = 0;
   unsigned locks = 0;
@@ -16,7 +16,7 @@ TGlobalHeap::~TGlobalHeap() = default;
 
 HGLOBAL TGlobalHeap::Alloc(std::size_t size) {
   if (size > kMaxBlockSize) throw EOutOfMemory(messages::kOutOfMemory);
-  auto block = std::make_unique<TGlobalBlock>();
+  auto block = std::make_unique<Block>();
   block->bytes.reset(new (std::nothrow) std::uint8_t[size == 0 ? 1 : size]());
   if (!block->bytes) throw EOutOfMemory(messages::kOutOfMemory);
   block->size = size;
@@ -28,7 +28,7 @@ HGLOBAL TGlobalHeap::Alloc(std::size_t size) {
 
 void* TGlobalHeap::Lock(HGLOBAL block) {
   const std::lock_guard guard(mutex_);
-  TGlobalBlock* live = Find(block);
+  Block* live = Find(block);
   if (live == nullptr) return nullptr;
   ++live->locks;
   return live->bytes.get();
@@ -36,14 +36,14 @@ void* TGlobalHeap::Lock(HGLOBAL block) {
 
 bool TGlobalHeap::Unlock(HGLOBAL block) {
   const std::lock_guard guard(mutex_);
-  TGlobalBlock* live = Find(block);
+  Block* live = Find(block);
   if (live == nullptr || live->locks == 0) return false;
   return --live->locks > 0;
 }
 
 std::size_t TGlobalHeap::Size(HGLOBAL block) const {
   const std::lock_guard guard(mutex_);
-  const TGlobalBlock* live = Find(block);
+  const Block* live = Find(block);
   return live ? live->size : 0;
 }
 
@@ -57,7 +57,7 @@ bool TGlobalHeap::IsLive(HGLOBAL block) const {
   return Find(block) != nullptr;
 }
 
-TGlobalBlock* TGlobalHeap::Find(HGLOBAL block) const {
+TGlobalHeap::Block* TGlobalHeap::Find(HGLOBAL block) const {
   const auto found = blocks_.find(block);
   return found == blocks_.end() ? nullptr : found->second.get();
 }

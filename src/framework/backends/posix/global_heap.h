@@ -34,9 +34,10 @@ class TGlobalHeap {
   bool IsLive(HGLOBAL block) const;
 
  private:
-  TGlobalBlock* Find(HGLOBAL block) const;  // callers hold mutex_
+  struct Block;
+  Block* Find(HGLOBAL block) const;  // callers hold mutex_
 
   mutable std::mutex mutex_;
   std::uintptr_t lastHandle_ = 0;
-  std::unordered_map<HGLOBAL, std::unique_ptr<TGlobalBlock>> blocks_;
+  std::unordered_map<HGLOBAL, std::unique_ptr<Block>> blocks_;
 };
