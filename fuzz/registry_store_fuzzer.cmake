@@ -1,0 +1,1 @@
+qi_fuzzer(registry_store_fuzzer registry_store_fuzzer.cpp qi_posix_services)
