@@ -127,7 +127,10 @@ void TForm::ShowWindowNow() {
   if (activeControl_ == nullptr) SelectFirst();
   invalid_ = ClientRect();
   PaintPending();
-  if (TNativeWindow* native = Native()) native->Show();
+  if (TNativeWindow* native = Native()) {
+    native->Show();
+    native->BringToFront();
+  }
   UpdateCursor(true);
   if (Screen != nullptr) Screen->SetActiveForm(this);
 }

@@ -1,0 +1,97 @@
+#include "framework/backends/sdl/sdl_backend.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include <SDL.h>
+
+#include "framework/backends/sdl/sdl_cursor.h"
+#include "framework/backends/sdl/sdl_events.h"
+#include "framework/backends/sdl/sdl_message_box.h"
+#include "framework/backends/sdl/sdl_window.h"
+#include "framework/core/exceptions.h"
+
+namespace {
+
+// Linux desktops report no usable pixels per inch through SDL; the framework's standard is 96.
+constexpr int kPixelsPerInch = 96;
+
+}  // namespace
+
+TSdlBackend::TSdlBackend() {
+  // Closing our last window is the program's business (its close event), not a quit request.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    throw Exception(std::string("Cannot start the display: ") + SDL_GetError());
+  }
+  wakeEvent_ = SDL_RegisterEvents(1);
+}
+
+TSdlBackend::~TSdlBackend() {
+  systemCursors_.clear();
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+std::unique_ptr<TNativeWindow> TSdlBackend::CreateWindow(const TWindowParams& params) {
+  return std::make_unique<TSdlWindow>(params);
+}
+
+HCURSOR TSdlBackend::CreateCursor(const TCursorImage& image) {
+  return MakeSdlCursor(image);
+}
+
+HCURSOR TSdlBackend::SystemCursor(TSystemCursor kind) {
+  auto& cursor = systemCursors_[kind];
+  if (cursor == nullptr) cursor.reset(MakeSdlSystemCursor(kind));
+  return cursor.get();
+}
+
+int TSdlBackend::ShowMessageBox(const TMessageBoxRequest& request) {
+  const auto* owner = dynamic_cast<const TSdlWindow*>(request.owner);
+  return ShowSdlMessageBox(request, owner != nullptr ? owner->Native() : nullptr);
+}
+
+std::optional<TInputEvent> TSdlBackend::WaitEvent(std::optional<std::uint64_t> timeoutMs) {
+  const Uint64 start = SDL_GetTicks64();
+  for (;;) {
+    int waitMs = -1;
+    if (timeoutMs) {
+      const Uint64 elapsed = SDL_GetTicks64() - start;
+      if (elapsed > *timeoutMs) return std::nullopt;
+      waitMs = static_cast<int>(
+          std::min<std::uint64_t>(*timeoutMs - elapsed, std::numeric_limits<int>::max()));
+    }
+    SDL_Event event;
+    const int got = waitMs == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, waitMs);
+    if (got == 0) return std::nullopt;
+    if (event.type == wakeEvent_) return std::nullopt;
+    if (auto translated = TranslateEvent(event)) return translated;
+    if (waitMs == 0) return std::nullopt;
+  }
+}
+
+void TSdlBackend::Wake() {
+  SDL_Event event{};
+  event.type = wakeEvent_;
+  SDL_PushEvent(&event);
+}
+
+std::uint64_t TSdlBackend::NowMs() {
+  return SDL_GetTicks64();
+}
+
+int TSdlBackend::ScreenWidth() {
+  SDL_DisplayMode mode;
+  return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 0;
+}
+
+int TSdlBackend::ScreenHeight() {
+  SDL_DisplayMode mode;
+  return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 0;
+}
+
+int TSdlBackend::ScreenPixelsPerInch() {
+  return kPixelsPerInch;
+}
