@@ -15,5 +15,9 @@ inline constexpr const char* kOutOfMemory = "Out of memory";
 inline constexpr const char* kNoTimers = "Not enough timers available";
 inline constexpr const char* kRegSetDataFailed = "Failed to set data for '%s'";
 inline constexpr const char* kSeekError = "Invalid stream position";
+inline constexpr const char* kSynchronizeCancelled =
+    "Synchronized call cancelled: the main thread runs no more calls";
+inline constexpr const char* kThreadNotStarted = "Cannot wait for a thread that has not started";
+inline constexpr const char* kThreadFreesItself = "Cannot wait for a thread that frees itself";
 
 }  // namespace messages
