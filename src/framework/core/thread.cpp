@@ -1,6 +1,7 @@
 #include "framework/core/thread.h"
 
 #include <chrono>
+#include <system_error>
 
 #include "framework/core/exceptions.h"
 #include "framework/core/messages.h"
@@ -161,8 +162,12 @@ void TThread::WaitWhileSuspended(std::unique_lock<std::mutex>& lock) {
 
 void TThread::LaunchIfDue() {
   if (launched_ || suspendCount_ > 0) return;
-  launched_ = true;
   // The worker's first step takes mutex_, which the caller holds: it sees thread_ and workerId_.
-  thread_ = std::thread(&TThread::Run, this);
+  try {
+    thread_ = std::thread(&TThread::Run, this);
+  } catch (const std::system_error&) {
+    throw EOutOfResources(messages::kOutOfResources);  // a later Resume or Start tries again
+  }
+  launched_ = true;
   workerId_ = thread_.get_id();
 }
