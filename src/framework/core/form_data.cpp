@@ -74,10 +74,11 @@ class Encoder {
   void Object(const TFormObject& object, int depth) {
     if (depth > form_data::kMaxDepth) Fail("objects nested too deeply");
     Name(object.className);
-    if (!object.name.empty())
+    if (object.name.empty()) {
+      Text("");  // an unnamed object
+    } else {
       Name(object.name);
-    else
-      Text("");
+    }
     for (const auto& property : object.properties) {
       if (!form_data::IsPropertyPath(property.name))
         Fail(Format("invalid property name \"%s\"", {property.name}));
@@ -188,24 +189,21 @@ class Decoder {
     if (depth > form_data::kMaxDepth) Fail("objects nested too deeply");
     TFormObject object;
     object.className = std::move(className);
-    if (Peek() != 0)
-      object.name = Name("object name");
-    else
-      ++position_;
-    while (Peek() != 0)
+    if (!TakeEnd()) object.name = Name("object name");
+    while (!TakeEnd()) {
       object.properties.push_back(Property());
-    ++position_;
-    while (Peek() != 0)
+    }
+    while (!TakeEnd()) {
       object.children.push_back(Object(Name("class name"), depth + 1));
-    ++position_;
+    }
     return object;
   }
 
-  // The next byte, left in place: a zero is an empty text ending a list.
-  std::uint8_t Peek() {
-    const std::uint8_t byte = Byte();
+  // An empty text, which ends a list where the next name would stand: taken when it is there.
+  bool TakeEnd() {
+    if (Byte() == 0) return true;
     --position_;
-    return byte;
+    return false;
   }
 
   TFormProperty Property() {

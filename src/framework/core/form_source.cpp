@@ -1,5 +1,6 @@
 #include "framework/core/form_source.h"
 
+#include <algorithm>
 #include <map>
 
 #include "framework/core/exceptions.h"

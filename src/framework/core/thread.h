@@ -65,8 +65,9 @@ class TThread : public TObject {
   void SetFreeOnTerminate(bool value) { freeOnTerminate_.store(value); }
 
   // Blocks until Execute has returned. On the main thread it runs synchronised calls meanwhile,
-  // so a worker synchronising just then does not deadlock. EThread for a thread never started or
-  // one that frees itself (it may be gone before the wait ends).
+  // so a worker synchronising just then does not deadlock. It does not resume a suspended worker.
+  // EThread for a thread never started or one that frees itself (it may be gone before the wait
+  // ends).
   void WaitFor();
   std::exception_ptr FatalException() const;
 
