@@ -25,6 +25,12 @@ if(QI_SANITIZE)
   add_link_options(-fsanitize=${QI_SANITIZE})
 endif()
 
+# The fuzzers only find their way through code that reports its coverage: instrument the
+# libraries they link too, not just the fuzz targets themselves.
+if(QI_BUILD_FUZZERS)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Applies the project's warning set to one of its own targets (never to third-party code).
 function(qi_warnings target)
   target_compile_options(${target} PRIVATE ${QI_WARNINGS})

@@ -16,11 +16,11 @@ class Exception : public std::exception {
   std::string message_;
 };
 
-#define QI_DECLARE_EXCEPTION(Name, Base)                                   \
-  class Name : public Base {                                               \
-   public:                                                                 \
-    using Base::Base;                                                      \
-    const char* ClassName() const noexcept override { return #Name; }      \
+#define QI_DECLARE_EXCEPTION(Name, Base)                              \
+  class Name : public Base {                                          \
+   public:                                                            \
+    using Base::Base;                                                 \
+    const char* ClassName() const noexcept override { return #Name; } \
   }
 
 // Ends the current operation without any message (the application shows nothing for it).
@@ -34,10 +34,14 @@ QI_DECLARE_EXCEPTION(EOutOfResources, Exception);
 QI_DECLARE_EXCEPTION(ERegistryException, Exception);
 QI_DECLARE_EXCEPTION(EOutOfMemory, Exception);
 QI_DECLARE_EXCEPTION(EThread, Exception);
+// A worker's synchronised call that the UI thread will never run: the call queue was shut down.
+QI_DECLARE_EXCEPTION(ESynchronizeCancelled, EThread);
 QI_DECLARE_EXCEPTION(EStreamError, Exception);
 QI_DECLARE_EXCEPTION(EReadError, EStreamError);
 QI_DECLARE_EXCEPTION(EWriteError, EStreamError);
 QI_DECLARE_EXCEPTION(EFCreateError, EStreamError);
 QI_DECLARE_EXCEPTION(EFOpenError, EStreamError);
+// A form source file that cannot be compiled; the message starts with the file name and line.
+QI_DECLARE_EXCEPTION(EParserError, Exception);
 
 #undef QI_DECLARE_EXCEPTION

@@ -1,13 +1,8 @@
 #include "framework/core/property_table.h"
 
 #include "framework/core/exceptions.h"
+#include "framework/core/messages.h"
 #include "framework/core/text.h"
-
-namespace {
-
-constexpr const char* kInvalidValue = "Invalid property value";
-
-}  // namespace
 
 namespace property_detail {
 
@@ -22,7 +17,7 @@ std::int64_t NumberOf(const TIdentTable& names, const std::string& ident) {
   for (const auto& [name, value] : names) {
     if (SameText(name, ident)) return value;
   }
-  throw EReadError(kInvalidValue);
+  throw EReadError(messages::kInvalidPropertyValue);
 }
 
 TSetValue SetOf(const TIdentTable& names, std::uint64_t bits) {
@@ -37,7 +32,7 @@ std::uint64_t BitsOf(const TIdentTable& names, const TSetValue& set) {
   std::uint64_t bits = 0;
   for (const auto& member : set.members) {
     const std::int64_t bit = NumberOf(names, member);
-    if (bit < 0 || bit >= 64) throw EReadError(kInvalidValue);
+    if (bit < 0 || bit >= 64) throw EReadError(messages::kInvalidPropertyValue);
     bits |= std::uint64_t{1} << bit;
   }
   return bits;

@@ -2,8 +2,12 @@
 
 namespace {
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char Upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 }  // namespace
 
@@ -17,12 +21,21 @@ bool SameText(std::string_view a, std::string_view b) {
 
 std::string UpperCase(std::string_view text) {
   std::string result(text);
-  for (char& c : result) c = Upper(c);
+  for (char& c : result)
+    c = Upper(c);
   return result;
 }
 
 std::string LowerCase(std::string_view text) {
   std::string result(text);
-  for (char& c : result) c = Lower(c);
+  for (char& c : result)
+    c = Lower(c);
   return result;
+}
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
 }

@@ -7,3 +7,5 @@
 bool SameText(std::string_view a, std::string_view b);
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
+// The value of a hexadecimal digit (either case), or -1 for any other character.
+int HexDigitValue(char c);

@@ -1,0 +1,1 @@
+qi_fuzzer(form_source_fuzzer form_source_fuzzer.cpp qi_core)
