@@ -4,6 +4,7 @@
 #include "framework/controls/screen.h"
 #include "framework/controls/window_timers.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/synchronize_queue.h"
 #include "framework/platform/window_backend.h"
 #include "framework/platform/window_object.h"
 
@@ -17,13 +18,22 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
 TApplication::~TApplication() {
   // Workers still waiting for the UI thread are released before the forms (and the timers they
   // own) go, so none of them can wait for a loop that no longer runs.
+  synchronize_queue::SetWakeUp(nullptr);
+  synchronize_queue::Shutdown();
+  // Workers still waiting for the UI thread are released before the forms (and the timers they
+  // own) go, so none of them can wait for a loop that no longer runs.
   Destroying();
   DestroyComponents();
   Screen = nullptr;
   if (Application == this) Application = nullptr;
 }
 
-void TApplication::Initialize() {}
+void TApplication::Initialize() {
+  synchronize_queue::SetMainThread();
+  synchronize_queue::SetWakeUp([] {
+    if (HasWindowBackend()) WindowBackend().Wake();
+  });
+}
 
 void TApplication::Run() {
   if (mainForm_ != nullptr) {
@@ -43,6 +53,7 @@ void TApplication::Terminate() {
 }
 
 bool TApplication::ProcessMessage() {
+  if (synchronize_queue::CheckSynchronize()) return true;
   if (auto posted = message_queue::TakePosted()) {
     message_queue::Deliver(*posted);
     return true;

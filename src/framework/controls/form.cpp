@@ -10,7 +10,11 @@
 #include "framework/controls/message_queue.h"
 #include "framework/controls/screen.h"
 #include "framework/controls/window_handles.h"
+#include "framework/core/form_reader.h"
+#include "framework/core/memory_stream.h"
 #include "framework/core/property_table.h"
+#include "framework/core/text.h"
+#include "framework/platform/platform_services.h"
 #include "framework/platform/window_backend.h"
 #include "framework/platform/window_object.h"
 
@@ -65,7 +69,13 @@ TForm::~TForm() {
   if (Application != nullptr && Application->MainForm() == this) Application->SetMainForm(nullptr);
 }
 
-void TForm::ReadFormData() {}
+void TForm::ReadFormData() {
+  const std::span<const std::uint8_t> data =
+      Platform().LoadResource(TResourceName(UpperCase(ClassName())), RT_RCDATA);
+  TMemoryStream stream(std::vector<std::uint8_t>(data.begin(), data.end()));
+  ReadRootComponent(*this, stream);
+  ScaleToScreen();
+}
 
 void TForm::ScaleToScreen() {
   const int screenPixelsPerInch = Screen != nullptr ? Screen->PixelsPerInch() : pixelsPerInch_;

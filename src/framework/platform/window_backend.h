@@ -41,7 +41,9 @@ class TWindowBackend {
   virtual int ShowMessageBox(const TMessageBoxRequest& request) = 0;
 
   // The next event, waiting at most timeoutMs (none: without limit). Returns none when the time
-  // is up or Wake was called.
+  // is up or Wake was called. A timeout of 0 only looks and never uses up a wake-up, so that a
+  // loop may poll, look at its own queues, and then wait without missing a wake-up that came in
+  // between.
   virtual std::optional<TInputEvent> WaitEvent(std::optional<std::uint64_t> timeoutMs) = 0;
   // Any thread: ends a WaitEvent under way, or makes the next one return at once.
   virtual void Wake() = 0;

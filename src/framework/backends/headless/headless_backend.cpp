@@ -57,6 +57,7 @@ std::optional<TInputEvent> THeadlessBackend::WaitEvent(std::optional<std::uint64
     events_.pop_front();
     return event;
   }
+  if (timeoutMs == 0u) return std::nullopt;      // only looking: a wake-up stays for the next wait
   if (!woken_ && timeoutMs) now_ += *timeoutMs;  // the wait's time passes at once
   woken_ = false;
   return std::nullopt;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include <SDL.h>
 
@@ -54,22 +55,34 @@ int TSdlBackend::ShowMessageBox(const TMessageBoxRequest& request) {
 }
 
 std::optional<TInputEvent> TSdlBackend::WaitEvent(std::optional<std::uint64_t> timeoutMs) {
+  if (timeoutMs == 0u) return Poll();
+  if (std::exchange(wakePending_, false)) return std::nullopt;
   const Uint64 start = SDL_GetTicks64();
   for (;;) {
     int waitMs = -1;
     if (timeoutMs) {
       const Uint64 elapsed = SDL_GetTicks64() - start;
-      if (elapsed > *timeoutMs) return std::nullopt;
+      if (elapsed >= *timeoutMs) return Poll();
       waitMs = static_cast<int>(
           std::min<std::uint64_t>(*timeoutMs - elapsed, std::numeric_limits<int>::max()));
     }
     SDL_Event event;
-    const int got = waitMs == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, waitMs);
-    if (got == 0) return std::nullopt;
+    if (SDL_WaitEventTimeout(&event, waitMs) == 0) continue;
     if (event.type == wakeEvent_) return std::nullopt;
     if (auto translated = TranslateEvent(event)) return translated;
-    if (waitMs == 0) return std::nullopt;
   }
+}
+
+std::optional<TInputEvent> TSdlBackend::Poll() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    if (event.type == wakeEvent_) {
+      wakePending_ = true;  // kept for the next wait that would block
+      continue;
+    }
+    if (auto translated = TranslateEvent(event)) return translated;
+  }
+  return std::nullopt;
 }
 
 void TSdlBackend::Wake() {

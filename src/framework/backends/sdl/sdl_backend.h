@@ -32,7 +32,11 @@ class TSdlBackend : public TWindowBackend {
   int ScreenPixelsPerInch() override;
 
  private:
+  // Takes the next event that means something to the framework, without waiting.
+  std::optional<TInputEvent> Poll();
+
   std::uint32_t wakeEvent_ = 0;
+  bool wakePending_ = false;  // a wake-up seen while only looking
   std::map<TSystemCursor, std::unique_ptr<TSdlCursor>> systemCursors_;
 };
 
