@@ -59,7 +59,8 @@ void TBitmapObject::ReadPixels(int y, int x, int count, std::uint32_t* values) c
       }
       break;
     case 8:
-      for (int i = 0; i < count; ++i) values[i] = row[x + i];
+      for (int i = 0; i < count; ++i)
+        values[i] = row[x + i];
       break;
     case 4:
       for (int i = 0; i < count; ++i) {
@@ -91,7 +92,8 @@ void TBitmapObject::WritePixels(int y, int x, int count, const std::uint32_t* va
       }
       break;
     case 8:
-      for (int i = 0; i < count; ++i) row[x + i] = static_cast<std::uint8_t>(values[i]);
+      for (int i = 0; i < count; ++i)
+        row[x + i] = static_cast<std::uint8_t>(values[i]);
       break;
     case 4:
       for (int i = 0; i < count; ++i) {
@@ -118,7 +120,9 @@ std::uint32_t TBitmapObject::Pixel(int x, int y) const {
   return value;
 }
 
-void TBitmapObject::SetPixel(int x, int y, std::uint32_t value) { WritePixels(y, x, 1, &value); }
+void TBitmapObject::SetPixel(int x, int y, std::uint32_t value) {
+  WritePixels(y, x, 1, &value);
+}
 
 TColor TBitmapObject::ColorOf(std::uint32_t value) const {
   if (IsIndexed()) return table_[value & 0xFF];
@@ -135,7 +139,8 @@ void TBitmapObject::Fill(std::uint32_t value) {
   if (height_ == 0) return;
   std::vector<std::uint32_t> row(static_cast<std::size_t>(width_), value);
   WritePixels(0, 0, width_, row.data());
-  for (int y = 1; y < height_; ++y) std::memcpy(Row(y), Row(0), stride_);
+  for (int y = 1; y < height_; ++y)
+    std::memcpy(Row(y), Row(0), stride_);
 }
 
 HBITMAP CreateBitmap(int width, int height, unsigned planes, unsigned bitsPerPixel,

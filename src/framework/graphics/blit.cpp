@@ -118,7 +118,8 @@ void TBlitter::ApplyRow(int y, int x, int count, const std::uint32_t* source) {
 }
 
 void TBlitter::Fill(const TRect& area) {
-  for (int y = area.top; y < area.bottom; ++y) ApplyRow(y, area.left, area.Width(), nullptr);
+  for (int y = area.top; y < area.bottom; ++y)
+    ApplyRow(y, area.left, area.Width(), nullptr);
 }
 
 const std::uint32_t* TBlitter::SourceRow(const TBitmapObject& bitmap, int y, int from, int to) {
@@ -222,9 +223,9 @@ bool StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX,
   if (visible.IsEmpty()) return true;
   const Combine combine = CombineFor(dst->Current().stretchMode);
   const TBitmapObject& sourceBitmap = src->Bitmap();
-  const AxisMap columns =
-      MapAxis(dstColumns, srcColumns, combine != Combine::kNone && srcColumns.length > dstColumns.length,
-              sourceBitmap.Width(), visible.left, visible.right);
+  const AxisMap columns = MapAxis(
+      dstColumns, srcColumns, combine != Combine::kNone && srcColumns.length > dstColumns.length,
+      sourceBitmap.Width(), visible.left, visible.right);
   const AxisMap rows =
       MapAxis(dstRows, srcRows, combine != Combine::kNone && srcRows.length > dstRows.length,
               sourceBitmap.Height(), visible.top, visible.bottom);

@@ -65,7 +65,9 @@ inline constexpr std::uint32_t kPaletteIndexFlag = 0x01000000;
 inline constexpr TColor RGB(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   return static_cast<TColor>(red | green << 8 | blue << 16);
 }
-inline constexpr std::uint8_t GetRValue(TColor color) { return static_cast<std::uint8_t>(color); }
+inline constexpr std::uint8_t GetRValue(TColor color) {
+  return static_cast<std::uint8_t>(color);
+}
 inline constexpr std::uint8_t GetGValue(TColor color) {
   return static_cast<std::uint8_t>(color >> 8);
 }
@@ -76,7 +78,8 @@ inline constexpr TColor PALETTEINDEX(std::uint16_t index) {
   return static_cast<TColor>(kPaletteIndexFlag | index);
 }
 inline constexpr TColor PALETTERGB(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  return static_cast<TColor>(kPaletteRelativeFlag | static_cast<std::uint32_t>(RGB(red, green, blue)));
+  return static_cast<TColor>(kPaletteRelativeFlag |
+                             static_cast<std::uint32_t>(RGB(red, green, blue)));
 }
 
 // The RGB value of a system colour from the classic desktop colour scheme; 0 (black) for an index
@@ -88,4 +91,6 @@ TColor GetSysColor(int index);
 TColor ColorToRGB(TColor color);
 
 // Just the red, green and blue bytes of a colour, system colours resolved first.
-inline TColor ColorToPlainRGB(TColor color) { return ColorToRGB(color) & 0xFFFFFF; }
+inline TColor ColorToPlainRGB(TColor color) {
+  return ColorToRGB(color) & 0xFFFFFF;
+}

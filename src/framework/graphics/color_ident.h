@@ -30,6 +30,7 @@ TPropertyTable& AddColorProperty(TPropertyTable& table, std::string name, G get,
   std::optional<TPropertyValue> stored;
   if (defaultValue) stored = ColorToPropertyValue(*defaultValue);
   return table.AddValue<C>(
-      std::move(name), [set](C& o, const TPropertyValue& v) { (o.*set)(ColorFromPropertyValue(v)); },
+      std::move(name),
+      [set](C& o, const TPropertyValue& v) { (o.*set)(ColorFromPropertyValue(v)); },
       [get](const C& o) { return ColorToPropertyValue((o.*get)()); }, std::move(stored));
 }

@@ -3,8 +3,8 @@
 namespace {
 
 constexpr TColor kStandardColors[16] = {
-    clBlack, clMaroon, clGreen,  clOlive,  clNavy, clPurple,  clTeal, clSilver,
-    clGray,  clRed,    clLime,   clYellow, clBlue, clFuchsia, clAqua, clWhite,
+    clBlack, clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clSilver,
+    clGray,  clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite,
 };
 
 TColorTable MonochromeTable() {
@@ -15,7 +15,8 @@ TColorTable MonochromeTable() {
 
 TColorTable StandardTable() {
   TColorTable table{};
-  for (int i = 0; i < 16; ++i) table[i] = kStandardColors[i];
+  for (int i = 0; i < 16; ++i)
+    table[i] = kStandardColors[i];
   return table;
 }
 

@@ -67,7 +67,9 @@ std::uint32_t TDeviceContext::PhysicalColor(TColor color) const {
   return Bitmap().ValueOf(rgb & 0xFFFFFF);
 }
 
-HDC CreateCompatibleDC(HDC) { return new TDeviceContext(); }
+HDC CreateCompatibleDC(HDC) {
+  return new TDeviceContext();
+}
 
 bool DeleteDC(HDC dc) {
   delete dc;
@@ -105,9 +107,15 @@ HBITMAP SelectObject(HDC dc, HBITMAP bitmap) {
 HBRUSH SelectObject(HDC dc, HBRUSH brush) {
   return dc ? Replace(dc->Current().brush, brush) : nullptr;
 }
-HPEN SelectObject(HDC dc, HPEN pen) { return dc ? Replace(dc->Current().pen, pen) : nullptr; }
-HFONT SelectObject(HDC dc, HFONT font) { return dc ? Replace(dc->Current().font, font) : nullptr; }
-HBITMAP GetCurrentBitmap(HDC dc) { return dc ? dc->Current().bitmap.Get() : nullptr; }
+HPEN SelectObject(HDC dc, HPEN pen) {
+  return dc ? Replace(dc->Current().pen, pen) : nullptr;
+}
+HFONT SelectObject(HDC dc, HFONT font) {
+  return dc ? Replace(dc->Current().font, font) : nullptr;
+}
+HBITMAP GetCurrentBitmap(HDC dc) {
+  return dc ? dc->Current().bitmap.Get() : nullptr;
+}
 
 HPALETTE SelectPalette(HDC dc, HPALETTE palette, bool forceBackground) {
   if (dc == nullptr) return nullptr;
@@ -125,29 +133,39 @@ unsigned RealizePalette(HDC dc) {
 TColor SetBkColor(HDC dc, TColor color) {
   return dc ? Exchange(dc->Current().backgroundColor, color) : CLR_INVALID;
 }
-TColor GetBkColor(HDC dc) { return dc ? dc->Current().backgroundColor : CLR_INVALID; }
+TColor GetBkColor(HDC dc) {
+  return dc ? dc->Current().backgroundColor : CLR_INVALID;
+}
 TColor SetTextColor(HDC dc, TColor color) {
   return dc ? Exchange(dc->Current().textColor, color) : CLR_INVALID;
 }
-TColor GetTextColor(HDC dc) { return dc ? dc->Current().textColor : CLR_INVALID; }
+TColor GetTextColor(HDC dc) {
+  return dc ? dc->Current().textColor : CLR_INVALID;
+}
 
 int SetBkMode(HDC dc, int mode) {
   if (dc == nullptr || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
   return Exchange(dc->Current().backgroundMode, mode);
 }
-int GetBkMode(HDC dc) { return dc ? dc->Current().backgroundMode : 0; }
+int GetBkMode(HDC dc) {
+  return dc ? dc->Current().backgroundMode : 0;
+}
 
 int SetStretchBltMode(HDC dc, int mode) {
   if (dc == nullptr || mode < BLACKONWHITE || mode > HALFTONE) return 0;
   return Exchange(dc->Current().stretchMode, mode);
 }
-int GetStretchBltMode(HDC dc) { return dc ? dc->Current().stretchMode : 0; }
+int GetStretchBltMode(HDC dc) {
+  return dc ? dc->Current().stretchMode : 0;
+}
 
 int SetMapMode(HDC dc, int mode) {
   if (dc == nullptr || mode < MM_TEXT || mode > MM_ANISOTROPIC) return 0;
   return Exchange(dc->Current().mapMode, mode);
 }
-int GetMapMode(HDC dc) { return dc ? dc->Current().mapMode : 0; }
+int GetMapMode(HDC dc) {
+  return dc ? dc->Current().mapMode : 0;
+}
 
 bool SetViewportOrgEx(HDC dc, int x, int y, TPoint* previous) {
   if (dc == nullptr) return false;
@@ -164,7 +182,9 @@ bool GetViewportOrgEx(HDC dc, TPoint* origin) {
 
 namespace {
 
-int RegionKind(const TRect& area) { return area.IsEmpty() ? NULLREGION : SIMPLEREGION; }
+int RegionKind(const TRect& area) {
+  return area.IsEmpty() ? NULLREGION : SIMPLEREGION;
+}
 
 }  // namespace
 
@@ -195,9 +215,13 @@ int GetClipBox(HDC dc, TRect* rect) {
   return RegionKind(area);
 }
 
-int SaveDC(HDC dc) { return dc ? dc->Save() : 0; }
+int SaveDC(HDC dc) {
+  return dc ? dc->Save() : 0;
+}
 
-bool RestoreDC(HDC dc, int level) { return dc != nullptr && dc->Restore(level); }
+bool RestoreDC(HDC dc, int level) {
+  return dc != nullptr && dc->Restore(level);
+}
 
 TColor GetNearestColor(HDC dc, TColor color) {
   return dc ? dc->NearestColor(color) : CLR_INVALID;

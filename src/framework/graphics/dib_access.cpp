@@ -65,8 +65,9 @@ class TDibValues {
     const TColor rgb = bitmap_.ColorOf(value);
     auto found = cache_.find(rgb);
     if (found == cache_.end()) {
-      found = cache_.emplace(rgb, static_cast<std::uint32_t>(NearestColorIndex(target_.colors, rgb)))
-                  .first;
+      found =
+          cache_.emplace(rgb, static_cast<std::uint32_t>(NearestColorIndex(target_.colors, rgb)))
+              .first;
     }
     return found->second;
   }
@@ -124,7 +125,8 @@ int GetDIBits(HDC dc, HBITMAP bitmap, unsigned start, unsigned lines, void* bits
   header.biPlanes = 1;
   header.biBitCount = static_cast<std::uint16_t>(depth);
   header.biCompression = BI_RGB;
-  header.biSizeImage = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(bitmap->Height()));
+  header.biSizeImage =
+      static_cast<std::uint32_t>(stride * static_cast<std::size_t>(bitmap->Height()));
   header.biClrUsed = 0;
   header.biClrImportant = 0;
 
@@ -141,9 +143,11 @@ int GetDIBits(HDC dc, HBITMAP bitmap, unsigned start, unsigned lines, void* bits
   for (unsigned line = 0; line < count; ++line) {
     // Line 0 of a bottom-up image is the bitmap's last row.
     const unsigned dibRow = start + line;
-    const int y = topDown ? static_cast<int>(dibRow) : bitmap->Height() - 1 - static_cast<int>(dibRow);
+    const int y =
+        topDown ? static_cast<int>(dibRow) : bitmap->Height() - 1 - static_cast<int>(dibRow);
     bitmap->ReadPixels(y, 0, bitmap->Width(), values.data());
-    for (auto& value : values) value = convert(value);
+    for (auto& value : values)
+      value = convert(value);
     std::uint8_t* row = out + stride * line;
     std::memset(row, 0, stride);
     StoreRow(values, depth, row);

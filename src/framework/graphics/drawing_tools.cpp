@@ -6,18 +6,24 @@ TFontFace* TFontObject::Face() {
   if (!faceLooked_) {
     faceLooked_ = true;
     if (TFontRasterizer* rasterizer = FontRasterizer()) {
-      face_ = rasterizer->Face({font_.lfFaceName, font_.lfHeight, font_.lfWeight >= FW_BOLD,
-                                font_.lfItalic});
+      face_ = rasterizer->Face(
+          {font_.lfFaceName, font_.lfHeight, font_.lfWeight >= FW_BOLD, font_.lfItalic});
     }
   }
   return face_.get();
 }
 
-HBRUSH CreateSolidBrush(TColor color) { return new TBrushObject(BS_SOLID, color); }
+HBRUSH CreateSolidBrush(TColor color) {
+  return new TBrushObject(BS_SOLID, color);
+}
 
-HPEN CreatePen(int style, int width, TColor color) { return new TPenObject(style, width, color); }
+HPEN CreatePen(int style, int width, TColor color) {
+  return new TPenObject(style, width, color);
+}
 
-HFONT CreateFontIndirect(const LOGFONT& font) { return new TFontObject(font); }
+HFONT CreateFontIndirect(const LOGFONT& font) {
+  return new TFontObject(font);
+}
 
 namespace {
 
@@ -38,9 +44,12 @@ LOGFONT SystemFont() {
 
 HBRUSH StockBrush(int which) {
   static TBrushObject* const brushes[] = {
-      Stock(new TBrushObject(BS_SOLID, clWhite)), Stock(new TBrushObject(BS_SOLID, clSilver)),
-      Stock(new TBrushObject(BS_SOLID, clGray)),  Stock(new TBrushObject(BS_SOLID, RGB(64, 64, 64))),
-      Stock(new TBrushObject(BS_SOLID, clBlack)), Stock(new TBrushObject(BS_NULL, clBlack)),
+      Stock(new TBrushObject(BS_SOLID, clWhite)),
+      Stock(new TBrushObject(BS_SOLID, clSilver)),
+      Stock(new TBrushObject(BS_SOLID, clGray)),
+      Stock(new TBrushObject(BS_SOLID, RGB(64, 64, 64))),
+      Stock(new TBrushObject(BS_SOLID, clBlack)),
+      Stock(new TBrushObject(BS_NULL, clBlack)),
   };
   if (which < WHITE_BRUSH || which > NULL_BRUSH) return nullptr;
   return brushes[which];

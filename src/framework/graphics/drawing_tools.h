@@ -13,7 +13,14 @@ class TFontFace;
 // draws text.
 
 enum : int { BS_SOLID = 0, BS_NULL = 1 };
-enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5 };
+enum : int {
+  PS_SOLID = 0,
+  PS_DASH = 1,
+  PS_DOT = 2,
+  PS_DASHDOT = 3,
+  PS_DASHDOTDOT = 4,
+  PS_NULL = 5
+};
 enum : int { FW_NORMAL = 400, FW_BOLD = 700 };
 enum : int {
   WHITE_BRUSH = 0,

@@ -22,16 +22,18 @@ int NearestColorIndex(std::span<const TColor> colors, TColor rgb) {
 TPaletteObject::TPaletteObject(std::span<const PALETTEENTRY> entries)
     : entries_(entries.begin(), entries.end()) {
   colors_.reserve(entries_.size());
-  for (const auto& entry : entries_) colors_.push_back(RGB(entry.peRed, entry.peGreen, entry.peBlue));
+  for (const auto& entry : entries_)
+    colors_.push_back(RGB(entry.peRed, entry.peGreen, entry.peBlue));
 }
 
 HPALETTE CreatePalette(std::span<const PALETTEENTRY> entries) {
   if (entries.empty()) return nullptr;
-  return new TPaletteObject(entries.first(std::min<std::size_t>(entries.size(),
-                                                                TPaletteObject::kMaxEntries)));
+  return new TPaletteObject(
+      entries.first(std::min<std::size_t>(entries.size(), TPaletteObject::kMaxEntries)));
 }
 
-unsigned GetPaletteEntries(HPALETTE palette, unsigned start, unsigned count, PALETTEENTRY* entries) {
+unsigned GetPaletteEntries(HPALETTE palette, unsigned start, unsigned count,
+                           PALETTEENTRY* entries) {
   if (palette == nullptr) return 0;
   const auto total = static_cast<unsigned>(palette->Count());
   if (entries == nullptr) return total;

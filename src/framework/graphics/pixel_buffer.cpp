@@ -23,7 +23,9 @@ bool KnownDepth(int bitsPerPixel) {
   }
 }
 
-bool SideInRange(int side) { return side >= 1 && side <= kMaxSide; }
+bool SideInRange(int side) {
+  return side >= 1 && side <= kMaxSide;
+}
 
 }  // namespace
 
@@ -43,9 +45,9 @@ std::optional<std::size_t> Size(int width, int height, int bitsPerPixel) {
 
 std::size_t RequireSize(int width, int height, int bitsPerPixel, const char* what) {
   if (const auto size = Size(width, height, bitsPerPixel)) return *size;
-  throw EInvalidGraphic(Format("%s image of %d x %d pixels at %d bits per pixel is not valid or too large",
-                               {what, std::int64_t{width}, std::int64_t{height},
-                                std::int64_t{bitsPerPixel}}));
+  throw EInvalidGraphic(
+      Format("%s image of %d x %d pixels at %d bits per pixel is not valid or too large",
+             {what, std::int64_t{width}, std::int64_t{height}, std::int64_t{bitsPerPixel}}));
 }
 
 }  // namespace pixel_buffer

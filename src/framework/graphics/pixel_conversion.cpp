@@ -25,9 +25,11 @@ void TPixelConversion::BuildTable(const TDeviceContext& source, const TDeviceCon
     table_[1] = destination.PhysicalColor(destination.Current().backgroundColor);
   } else if (destination_.IsMonochrome()) {
     const TColor background = source.NearestColor(source.Current().backgroundColor);
-    for (int i = 0; i < count; ++i) table_[i] = from.ColorTable()[i] == background ? 1 : 0;
+    for (int i = 0; i < count; ++i)
+      table_[i] = from.ColorTable()[i] == background ? 1 : 0;
   } else {
-    for (int i = 0; i < count; ++i) table_[i] = destination_.ValueOf(from.ColorTable()[i]);
+    for (int i = 0; i < count; ++i)
+      table_[i] = destination_.ValueOf(from.ColorTable()[i]);
   }
 }
 
@@ -36,10 +38,12 @@ void TPixelConversion::Convert(std::uint32_t* values, int count) {
     case Kind::kIdentity:
       return;
     case Kind::kTable:
-      for (int i = 0; i < count; ++i) values[i] = table_[values[i] & 0xFF];
+      for (int i = 0; i < count; ++i)
+        values[i] = table_[values[i] & 0xFF];
       return;
     case Kind::kToMonochrome:
-      for (int i = 0; i < count; ++i) values[i] = (values[i] & 0xFFFFFF) == background_ ? 1 : 0;
+      for (int i = 0; i < count; ++i)
+        values[i] = (values[i] & 0xFFFFFF) == background_ ? 1 : 0;
       return;
     case Kind::kNearest:
       for (int i = 0; i < count; ++i) {

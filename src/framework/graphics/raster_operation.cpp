@@ -69,6 +69,10 @@ void ApplyRop3(std::uint8_t table, std::uint32_t pattern, const std::uint32_t* s
   });
 }
 
-void SetRasterFastPaths(bool enabled) { fastPaths = enabled; }
+void SetRasterFastPaths(bool enabled) {
+  fastPaths = enabled;
+}
 
-bool RasterFastPaths() { return fastPaths; }
+bool RasterFastPaths() {
+  return fastPaths;
+}

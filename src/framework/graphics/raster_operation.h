@@ -26,7 +26,9 @@ inline constexpr std::uint32_t WHITENESS = 0x00FF0062;
 inline constexpr std::uint8_t RopTable(std::uint32_t rop) {
   return static_cast<std::uint8_t>(rop >> 16);
 }
-inline constexpr bool RopUsesSource(std::uint8_t table) { return ((table >> 2 ^ table) & 0x33) != 0; }
+inline constexpr bool RopUsesSource(std::uint8_t table) {
+  return ((table >> 2 ^ table) & 0x33) != 0;
+}
 inline constexpr bool RopUsesPattern(std::uint8_t table) {
   return ((table >> 4 ^ table) & 0x0F) != 0;
 }

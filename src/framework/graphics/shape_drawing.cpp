@@ -15,7 +15,8 @@ void FillDevice(TDeviceContext& dc, const TRect& rect, std::uint32_t value) {
   const int top = std::max(rect.top, area.top), bottom = std::min(rect.bottom, area.bottom);
   if (left >= right || top >= bottom) return;
   const std::vector<std::uint32_t> row(static_cast<std::size_t>(right - left), value);
-  for (int y = top; y < bottom; ++y) dc.Bitmap().WritePixels(y, left, right - left, row.data());
+  for (int y = top; y < bottom; ++y)
+    dc.Bitmap().WritePixels(y, left, right - left, row.data());
 }
 
 void FillLogical(TDeviceContext& dc, const TRect& rect, TColor color) {
@@ -59,7 +60,8 @@ bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
   const TPenObject& pen = *dc->Current().pen.Get();
   const TBrushObject& brush = *dc->Current().brush.Get();
   if (pen.Style() == PS_NULL) {
-    if (brush.Style() != BS_NULL) FillLogical(*dc, {left, top, right - 1, bottom - 1}, brush.Color());
+    if (brush.Style() != BS_NULL)
+      FillLogical(*dc, {left, top, right - 1, bottom - 1}, brush.Color());
     return true;
   }
   const int w = std::min({pen.Width(), (right - left + 1) / 2, (bottom - top + 1) / 2});

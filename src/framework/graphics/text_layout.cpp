@@ -26,7 +26,8 @@ std::vector<std::string_view> SplitParagraphs(std::string_view text) {
 }
 
 std::string_view TrimTrailingSpaces(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  while (!text.empty() && text.back() == ' ')
+    text.remove_suffix(1);
   return text;
 }
 
@@ -110,7 +111,8 @@ int DrawText(HDC dc, std::string_view text, TRect* rect, unsigned format) {
   const int textHeight = lineHeight * static_cast<int>(lines.size());
   if (format & DT_CALCRECT) {
     int widest = 0;
-    for (const auto& line : lines) widest = std::max(widest, WidthOf(dc, line));
+    for (const auto& line : lines)
+      widest = std::max(widest, WidthOf(dc, line));
     rect->right = rect->left + widest;
     rect->bottom = rect->top + textHeight;
     return textHeight;

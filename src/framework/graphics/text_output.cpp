@@ -42,15 +42,20 @@ int DecodeSequence(std::string_view text, std::size_t i, char32_t& character) {
   return length;
 }
 
-TFontFace* SelectedFace(HDC dc) { return dc->Current().font->Face(); }
+TFontFace* SelectedFace(HDC dc) {
+  return dc->Current().font->Face();
+}
 
 int TextWidth(TFontFace& face, const std::u32string& characters) {
   int width = 0;
-  for (const char32_t c : characters) width += face.Glyph(c).advance;
+  for (const char32_t c : characters)
+    width += face.Glyph(c).advance;
   return width;
 }
 
-int CellHeight(const TFontMetrics& metrics) { return metrics.ascent + metrics.descent; }
+int CellHeight(const TFontMetrics& metrics) {
+  return metrics.ascent + metrics.descent;
+}
 
 // Draws one glyph's coverage at a device position within the given device clip.
 void DrawGlyph(TDeviceContext& dc, const TGlyph& glyph, int left, int top, const TRect& clip,
@@ -74,9 +79,9 @@ void DrawGlyph(TDeviceContext& dc, const TGlyph& glyph, int left, int top, const
       auto mix = [alpha](int over, int below) {
         return static_cast<std::uint8_t>(below + ((over - below) * alpha + 127) / 255);
       };
-      const TColor mixed = RGB(mix(GetRValue(textRgb), GetRValue(under)),
-                               mix(GetGValue(textRgb), GetGValue(under)),
-                               mix(GetBValue(textRgb), GetBValue(under)));
+      const TColor mixed =
+          RGB(mix(GetRValue(textRgb), GetRValue(under)), mix(GetGValue(textRgb), GetGValue(under)),
+              mix(GetBValue(textRgb), GetBValue(under)));
       bitmap.SetPixel(x, y, bitmap.ValueOf(mixed));
     }
   }
@@ -93,12 +98,14 @@ void FillWithBackground(HDC dc, const TRect& rect) {
   DeleteObject(brush);
 }
 
-void DrawDecorations(TDeviceContext& dc, const LOGFONT& font, const TFontMetrics& metrics,
-                     int left, int width, int baseline, const TRect& clip, std::uint32_t value) {
+void DrawDecorations(TDeviceContext& dc, const LOGFONT& font, const TFontMetrics& metrics, int left,
+                     int width, int baseline, const TRect& clip, std::uint32_t value) {
   auto line = [&](int top) {
-    const TRect bar = IntersectRects({left, top, left + width, top + metrics.underlineThickness}, clip);
+    const TRect bar =
+        IntersectRects({left, top, left + width, top + metrics.underlineThickness}, clip);
     for (int y = bar.top; y < bar.bottom; ++y) {
-      for (int x = bar.left; x < bar.right; ++x) dc.Bitmap().SetPixel(x, y, value);
+      for (int x = bar.left; x < bar.right; ++x)
+        dc.Bitmap().SetPixel(x, y, value);
     }
   };
   if (font.lfUnderline) line(baseline + metrics.underlinePosition);
@@ -143,7 +150,8 @@ bool ExtTextOut(HDC dc, int x, int y, unsigned options, const TRect* rect, std::
     FillWithBackground(dc, cell);
   }
   TRect clip = dc->DrawableArea();
-  if (rect != nullptr && (options & ETO_CLIPPED) != 0) clip = IntersectRects(clip, dc->ToDevice(*rect));
+  if (rect != nullptr && (options & ETO_CLIPPED) != 0)
+    clip = IntersectRects(clip, dc->ToDevice(*rect));
   const TPoint origin = dc->ToDevice(TPoint{x, y});
   const int baseline = origin.y + metrics.ascent;
   const std::uint32_t value = dc->PhysicalColor(dc->Current().textColor);

@@ -20,13 +20,13 @@ struct TFontRequest {
 
 // Vertical measures in whole pixels, from the baseline.
 struct TFontMetrics {
-  int ascent = 0;              // above the baseline
-  int descent = 0;             // below the baseline
-  int internalLeading = 0;     // ascent + descent minus the character height
+  int ascent = 0;           // above the baseline
+  int descent = 0;          // below the baseline
+  int internalLeading = 0;  // ascent + descent minus the character height
   int averageCharWidth = 0;
-  int underlinePosition = 0;   // below the baseline, to the top of the line
+  int underlinePosition = 0;  // below the baseline, to the top of the line
   int underlineThickness = 1;
-  std::string familyName;      // the installed family that serves the request
+  std::string familyName;  // the installed family that serves the request
   std::string styleName;
   std::string fileName;
 };
@@ -73,4 +73,6 @@ inline void SetFontRasterizer(std::shared_ptr<TFontRasterizer> rasterizer) {
   platform_detail::FontRasterizerSlot() = std::move(rasterizer);
 }
 // The installed rasteriser, or null: then text measures as empty and draws nothing.
-inline TFontRasterizer* FontRasterizer() { return platform_detail::FontRasterizerSlot().get(); }
+inline TFontRasterizer* FontRasterizer() {
+  return platform_detail::FontRasterizerSlot().get();
+}
