@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "framework/graphics/color_table.h"
@@ -65,6 +66,13 @@ class TBitmapObject : public TGdiObject {
   TColorTable table_;
   std::vector<std::uint32_t> words_;
 };
+
+// Owns a bitmap the way a handle holder does: DeleteObject when it goes, so a bitmap still selected
+// into a surface stays until the surface lets it go.
+struct TGdiDeleter {
+  void operator()(TGdiObject* object) const { DeleteObject(object); }
+};
+using TBitmapHandle = std::unique_ptr<TBitmapObject, TGdiDeleter>;
 
 // Swaps red and blue: TColor (red low) to the 32-bit pixel layout (blue low) and back.
 inline constexpr std::uint32_t SwapRedBlue(std::uint32_t value) {

@@ -48,6 +48,8 @@ TRect TDeviceContext::ToDevice(const TRect& logical) const {
 }
 
 TRect TDeviceContext::DrawableArea() const {
+  // The shared first bitmap of every fresh surface is never drawn on.
+  if (Bitmap().IsStock()) return {};
   const TRect whole{0, 0, Bitmap().Width(), Bitmap().Height()};
   return state_.clip ? Intersect(*state_.clip, whole) : whole;
 }

@@ -25,10 +25,10 @@ enum : int { ERROR_REGION = 0, NULLREGION = 1, SIMPLEREGION = 2 };
 inline constexpr TColor CLR_INVALID = static_cast<TColor>(0xFFFFFFFF);
 
 // A memory drawing surface. It always has a bitmap selected (a 1 x 1 monochrome one at first, as
-// the platform's memory surfaces do) and draws into it; coordinates are logical, turned into
-// bitmap pixels by the viewport origin, and drawing is clipped to the clip rectangle and the
-// bitmap. Only the text mapping mode (one logical unit per pixel) is drawn; other modes are kept
-// so that they can be copied between surfaces.
+// the platform's memory surfaces do, shared and never drawn on) and draws into its bitmap;
+// coordinates are logical, turned into bitmap pixels by the viewport origin, and drawing is clipped
+// to the clip rectangle and the bitmap. Only the text mapping mode (one logical unit per pixel) is
+// drawn; other modes are kept so that they can be copied between surfaces.
 class TDeviceContext {
  public:
   struct State {
@@ -122,3 +122,29 @@ bool RestoreDC(HDC dc, int level);
 
 // The colour the surface would really draw for color, as plain RGB.
 TColor GetNearestColor(HDC dc, TColor color);
+
+// A memory surface that is deleted at the end of a scope.
+class TScopedDC {
+ public:
+  explicit TScopedDC(HDC compatible = nullptr) : dc_(CreateCompatibleDC(compatible)) {}
+  ~TScopedDC() { DeleteDC(dc_); }
+  TScopedDC(const TScopedDC&) = delete;
+  TScopedDC& operator=(const TScopedDC&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Saves a surface's state and restores it at the end of a scope.
+class TSavedDCState {
+ public:
+  explicit TSavedDCState(HDC dc) : dc_(dc), level_(SaveDC(dc)) {}
+  ~TSavedDCState() { RestoreDC(dc_, level_); }
+  TSavedDCState(const TSavedDCState&) = delete;
+  TSavedDCState& operator=(const TSavedDCState&) = delete;
+
+ private:
+  HDC dc_;
+  int level_;
+};

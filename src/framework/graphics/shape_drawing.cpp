@@ -82,6 +82,12 @@ bool MoveToEx(HDC dc, int x, int y, TPoint* previous) {
   return true;
 }
 
+bool GetCurrentPositionEx(HDC dc, TPoint* position) {
+  if (dc == nullptr || position == nullptr) return false;
+  *position = dc->Current().penPosition;
+  return true;
+}
+
 bool LineTo(HDC dc, int x, int y) {
   if (dc == nullptr) return false;
   const TPoint from = dc->Current().penPosition;

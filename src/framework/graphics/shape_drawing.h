@@ -18,6 +18,7 @@ int FillRect(HDC dc, const TRect& rect, HBRUSH brush);
 // to the right and bottom, as on the platform.
 bool Rectangle(HDC dc, int left, int top, int right, int bottom);
 bool MoveToEx(HDC dc, int x, int y, TPoint* previous);
+bool GetCurrentPositionEx(HDC dc, TPoint* position);
 // Draws a line with the selected pen from the current position up to, not including, (x, y),
 // which becomes the current position.
 bool LineTo(HDC dc, int x, int y);
