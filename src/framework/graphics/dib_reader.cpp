@@ -34,29 +34,6 @@ bool KnownHeaderSize(std::size_t size) {
          size == 108 || size == 124;
 }
 
-void ReadDimensions(std::span<const std::uint8_t> dib, TDibInfo& info, const std::string& message) {
-  std::int64_t width, height;
-  if (info.headerBytes == kCoreHeader) {
-    width = Read16(dib, 4);
-    height = Read16(dib, 6);
-    info.bitsPerPixel = Read16(dib, 10);
-  } else {
-    width = static_cast<std::int32_t>(Read32(dib, 4));
-    height = static_cast<std::int32_t>(Read32(dib, 8));
-    info.bitsPerPixel = Read16(dib, 14);
-    info.compression = Read32(dib, 16);
-  }
-  if (width <= 0 || height == 0) RaiseInvalid(message, "zero or negative dimensions");
-  info.topDown = height < 0;
-  height = height < 0 ? -height : height;  // 64 bits: the most negative height is no trap
-  const int stored = info.bitsPerPixel == 16 ? 32 : info.bitsPerPixel;
-  if (width > pixel_buffer::kMaxSide || height > pixel_buffer::kMaxSide ||
-      !pixel_buffer::Size(static_cast<int>(width), static_cast<int>(height), stored))
-    RaiseInvalid(message, "dimensions too large");
-  info.width = static_cast<int>(width);
-  info.height = static_cast<int>(height);
-}
-
 void CheckFormat(const TDibInfo& info, const std::string& message) {
   switch (info.bitsPerPixel) {
     case 1:
@@ -74,6 +51,30 @@ void CheckFormat(const TDibInfo& info, const std::string& message) {
     default:
       RaiseInvalid(message, "unknown bits per pixel");
   }
+}
+
+void ReadDimensions(std::span<const std::uint8_t> dib, TDibInfo& info, const std::string& message) {
+  std::int64_t width, height;
+  if (info.headerBytes == kCoreHeader) {
+    width = Read16(dib, 4);
+    height = Read16(dib, 6);
+    info.bitsPerPixel = Read16(dib, 10);
+  } else {
+    width = static_cast<std::int32_t>(Read32(dib, 4));
+    height = static_cast<std::int32_t>(Read32(dib, 8));
+    info.bitsPerPixel = Read16(dib, 14);
+    info.compression = Read32(dib, 16);
+  }
+  if (width <= 0 || height == 0) RaiseInvalid(message, "zero or negative dimensions");
+  CheckFormat(info, message);
+  info.topDown = height < 0;
+  height = height < 0 ? -height : height;  // 64 bits: the most negative height is no trap
+  const int stored = info.bitsPerPixel == 16 ? 32 : info.bitsPerPixel;
+  if (width > pixel_buffer::kMaxSide || height > pixel_buffer::kMaxSide ||
+      !pixel_buffer::Size(static_cast<int>(width), static_cast<int>(height), stored))
+    RaiseInvalid(message, "dimensions too large");
+  info.width = static_cast<int>(width);
+  info.height = static_cast<int>(height);
 }
 
 void ReadMasks(std::span<const std::uint8_t> dib, TDibInfo& info, std::size_t& at,
@@ -150,7 +151,6 @@ TDibInfo ReadDibInfo(std::span<const std::uint8_t> dib, const std::string& messa
   if (!KnownHeaderSize(info.headerBytes)) RaiseInvalid(message, "unknown header size");
   if (dib.size() < info.headerBytes) RaiseInvalid(message, "header cut short");
   ReadDimensions(dib, info, message);
-  CheckFormat(info, message);
   std::size_t at = info.headerBytes;
   ReadMasks(dib, info, at, message);
   ReadColorTable(dib, info, at, message);
@@ -170,7 +170,8 @@ TBitmapHandle ReadDibPixels(const TDibInfo& info, int rows, std::span<const std:
   const std::size_t lastRow = (static_cast<std::size_t>(info.width) * info.bitsPerPixel + 7) / 8;
   if (pixels.size() < stride * static_cast<std::size_t>(rows - 1) + lastRow)
     RaiseInvalid(message, "pixel data cut short");
-  const bool bitFields = info.bitsPerPixel == 16 || !StandardMasks(info);
+  const bool bitFields =
+      info.bitsPerPixel == 16 || (info.bitsPerPixel == 32 && !StandardMasks(info));
   const int depth = bitFields ? 32 : info.bitsPerPixel;
   TBitmapHandle bitmap(TBitmapObject::Create(info.width, rows, depth, info.table));
   if (!bitmap) RaiseInvalid(message, "dimensions too large");

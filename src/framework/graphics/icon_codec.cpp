@@ -46,14 +46,15 @@ bool IsPng(std::span<const std::uint8_t> data) {
          std::memcmp(data.data(), kPngSignature, sizeof kPngSignature) == 0;
 }
 
-// The image's own header says how many rows it has; the directory's height is only a hint.
-// Tolerated: a header height equal to the image height rather than twice it, and data that ends
-// before the AND mask; the image is then opaque.
+// The image's own header counts its rows; the directory's height is only a hint. The header
+// normally counts the colour rows and the mask rows, twice the image's height. Tolerated: a header
+// that counts the image's height only (or an odd number of rows), and data that ends before the
+// AND mask; the image is then opaque.
 int ImageRows(const TDibInfo& info, int directoryHeight, const std::string& message) {
   if (info.topDown) RaiseInvalid(message, "top-down image rows");
   if (info.height == 2 * directoryHeight) return directoryHeight;
-  if (info.height % 2 == 0) return info.height / 2;
-  return info.height;
+  if (info.height == directoryHeight || info.height % 2 != 0) return info.height;
+  return info.height / 2;
 }
 
 TBitmapHandle ReadMask(const TDibInfo& colorInfo, int rows, std::span<const std::uint8_t> rest,
