@@ -82,6 +82,15 @@ inline constexpr TColor PALETTERGB(std::uint8_t red, std::uint8_t green, std::ui
                              static_cast<std::uint32_t>(RGB(red, green, blue)));
 }
 
+// over laid on under with coverage alpha (0..255), rounded to nearest; plain RGB colours.
+inline constexpr TColor BlendColors(TColor over, TColor under, int alpha) {
+  auto mix = [alpha](int a, int b) {
+    return static_cast<std::uint8_t>((a * alpha + b * (255 - alpha) + 127) / 255);
+  };
+  return RGB(mix(GetRValue(over), GetRValue(under)), mix(GetGValue(over), GetGValue(under)),
+             mix(GetBValue(over), GetBValue(under)));
+}
+
 // The RGB value of a system colour from the classic desktop colour scheme; 0 (black) for an index
 // outside the table.
 TColor GetSysColor(int index);

@@ -46,14 +46,7 @@ void DrawBlended(HDC dc, const TRect& rect, const TIconImage& image) {
       const auto alpha = static_cast<int>(pixel >> 24);
       if (alpha == 0) continue;
       const TColor over = static_cast<TColor>(SwapRedBlue(pixel & 0xFFFFFF));
-      const TColor under = surface.PixelColor(x, y);
-      auto mix = [alpha](int a, int b) {
-        return static_cast<std::uint8_t>(b + ((a - b) * alpha + 127) / 255);
-      };
-      surface.SetPixel(x, y,
-                       surface.ValueOf(RGB(mix(GetRValue(over), GetRValue(under)),
-                                           mix(GetGValue(over), GetGValue(under)),
-                                           mix(GetBValue(over), GetBValue(under)))));
+      surface.SetPixel(x, y, surface.ValueOf(BlendColors(over, surface.PixelColor(x, y), alpha)));
     }
   }
 }

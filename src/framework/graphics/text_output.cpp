@@ -75,13 +75,7 @@ void DrawGlyph(TDeviceContext& dc, const TGlyph& glyph, int left, int top, const
         if (alpha >= 128) bitmap.SetPixel(x, y, textValue);
         continue;
       }
-      const TColor under = bitmap.PixelColor(x, y);
-      auto mix = [alpha](int over, int below) {
-        return static_cast<std::uint8_t>(below + ((over - below) * alpha + 127) / 255);
-      };
-      const TColor mixed =
-          RGB(mix(GetRValue(textRgb), GetRValue(under)), mix(GetGValue(textRgb), GetGValue(under)),
-              mix(GetBValue(textRgb), GetBValue(under)));
+      const TColor mixed = BlendColors(textRgb, bitmap.PixelColor(x, y), alpha);
       bitmap.SetPixel(x, y, bitmap.ValueOf(mixed));
     }
   }
