@@ -14,6 +14,40 @@ bool SupportedDepth(int bitsPerPixel) {
          bitsPerPixel == 32;
 }
 
+// 1-bit rows, most significant bit first; whole bytes at a time between the ragged ends.
+void ReadBits(const std::uint8_t* row, int x, int count, std::uint32_t* values) {
+  int i = 0;
+  for (; i < count && ((x + i) & 7) != 0; ++i)
+    values[i] = row[(x + i) / 8] >> (7 - ((x + i) & 7)) & 1;
+  for (; i + 8 <= count; i += 8) {
+    const std::uint8_t byte = row[(x + i) / 8];
+    for (int bit = 0; bit < 8; ++bit)
+      values[i + bit] = byte >> (7 - bit) & 1;
+  }
+  for (; i < count; ++i)
+    values[i] = row[(x + i) / 8] >> (7 - ((x + i) & 7)) & 1;
+}
+
+void WriteBit(std::uint8_t* row, int column, std::uint32_t value) {
+  const int shift = 7 - (column & 7);
+  std::uint8_t& byte = row[column / 8];
+  byte = static_cast<std::uint8_t>((byte & ~(1 << shift)) | (value & 1) << shift);
+}
+
+void WriteBits(std::uint8_t* row, int x, int count, const std::uint32_t* values) {
+  int i = 0;
+  for (; i < count && ((x + i) & 7) != 0; ++i)
+    WriteBit(row, x + i, values[i]);
+  for (; i + 8 <= count; i += 8) {
+    unsigned byte = 0;
+    for (int bit = 0; bit < 8; ++bit)
+      byte = byte << 1 | (values[i + bit] & 1);
+    row[(x + i) / 8] = static_cast<std::uint8_t>(byte);
+  }
+  for (; i < count; ++i)
+    WriteBit(row, x + i, values[i]);
+}
+
 }  // namespace
 
 TBitmapObject::TBitmapObject(int width, int height, int bitsPerPixel, std::size_t stride,
@@ -69,10 +103,7 @@ void TBitmapObject::ReadPixels(int y, int x, int count, std::uint32_t* values) c
       }
       break;
     default:
-      for (int i = 0; i < count; ++i) {
-        const int column = x + i;
-        values[i] = (row[column / 8] >> (7 - (column & 7))) & 1;
-      }
+      ReadBits(row, x, count, values);
       break;
   }
 }
@@ -104,12 +135,7 @@ void TBitmapObject::WritePixels(int y, int x, int count, const std::uint32_t* va
       }
       break;
     default:
-      for (int i = 0; i < count; ++i) {
-        const int column = x + i;
-        const int shift = 7 - (column & 7);
-        std::uint8_t& byte = row[column / 8];
-        byte = static_cast<std::uint8_t>((byte & ~(1 << shift)) | (values[i] & 1) << shift);
-      }
+      WriteBits(row, x, count, values);
       break;
   }
 }

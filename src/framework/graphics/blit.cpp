@@ -31,6 +31,9 @@ enum class Combine { kNone, kAnd, kOr };
 // visible from lo to hi (device coordinates).
 struct AxisMap {
   int lo = 0;
+  bool unit =
+      false;  // one source pixel per destination pixel, same direction: source = position + shift
+  int shift = 0;
   std::vector<int> first;  // first source pixel of each visible destination pixel
   std::vector<int> last;   // one past the last
   int from = 0;            // the visible pixels whose source lies inside the source bitmap
@@ -46,6 +49,9 @@ AxisMap MapAxis(const Extent& destination, const Extent& source, bool combine, i
   map.from = hi;
   map.to = lo;
   const bool mirror = destination.negative != source.negative;
+  map.unit = !mirror && source.length == destination.length;
+  map.shift = static_cast<int>(
+      std::clamp<std::int64_t>(source.start - destination.start, -(1 << 30), 1 << 30));
   for (int position = lo; position < hi; ++position) {
     const std::int64_t j = position - destination.start;
     const std::int64_t k = mirror ? destination.length - 1 - j : j;
@@ -159,13 +165,24 @@ void TBlitter::Copy(const TRect& area, TDeviceContext& source, const AxisMap& co
   const TBitmapObject& reading = snapshot ? *snapshot : sourceBitmap;
 
   TPixelConversion conversion(source, destination_);
-  gathered_.resize(static_cast<std::size_t>(area.Width()));
+  const int count = area.Width();
+  gathered_.resize(static_cast<std::size_t>(count));
+  const bool direct = columns.unit && reading.BitsPerPixel() == 32 && conversion.IsIdentity();
   for (int y = area.top; y < area.bottom; ++y) {
-    for (int sy = rows.First(y); sy < rows.Last(y); ++sy) {
-      GatherRow(reading, sy, area, columns, combine, sy == rows.First(y));
+    if (direct && rows.unit) {
+      // Same size, same format: the source row is the operand as it stands.
+      ApplyRow(y, area.left, count, reading.Row32(y + rows.shift) + area.left + columns.shift);
+      continue;
     }
-    conversion.Convert(gathered_.data(), area.Width());
-    ApplyRow(y, area.left, area.Width(), gathered_.data());
+    if (columns.unit && rows.Last(y) - rows.First(y) == 1) {
+      reading.ReadPixels(rows.First(y), area.left + columns.shift, count, gathered_.data());
+    } else {
+      for (int sy = rows.First(y); sy < rows.Last(y); ++sy) {
+        GatherRow(reading, sy, area, columns, combine, sy == rows.First(y));
+      }
+    }
+    conversion.Convert(gathered_.data(), count);
+    ApplyRow(y, area.left, count, gathered_.data());
   }
 }
 
