@@ -140,11 +140,11 @@ void TBlitter::GatherRow(const TBitmapObject& bitmap, int y, const TRect& area,
   // The columns are monotonic in either direction, so the ends bound the source span.
   const int low = std::min(columns.First(area.left), columns.First(area.right - 1));
   const int high = std::max(columns.Last(area.left), columns.Last(area.right - 1));
-  const std::uint32_t* row = SourceRow(bitmap, y, low, high) - low;
+  const std::uint32_t* row = SourceRow(bitmap, y, low, high);  // row[0] is column low
   for (int x = area.left; x < area.right; ++x) {
-    const int first = columns.First(x);
+    const int first = columns.First(x) - low;
     std::uint32_t value = row[first];
-    for (int sx = first + 1; sx < columns.Last(x); ++sx) {
+    for (int sx = first + 1; sx < columns.Last(x) - low; ++sx) {
       value = combine == Combine::kAnd ? value & row[sx] : value | row[sx];
     }
     std::uint32_t& target = gathered_[static_cast<std::size_t>(x - area.left)];

@@ -6,6 +6,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/color_table.h"
+#include "test_surface.h"
 
 using graphics_test::Bytes;
 using graphics_test::FileHeader;
@@ -32,15 +33,6 @@ std::vector<std::uint8_t> Saved(const TBitmapObject& bitmap) {
   return stream.Bytes();
 }
 
-void ExpectSamePixels(const TBitmapObject& a, const TBitmapObject& b) {
-  ASSERT_EQ(a.Width(), b.Width());
-  ASSERT_EQ(a.Height(), b.Height());
-  ASSERT_EQ(a.BitsPerPixel(), b.BitsPerPixel());
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      ASSERT_EQ(a.Pixel(x, y), b.Pixel(x, y)) << x << "," << y;
-}
-
 void ExpectInvalid(const std::vector<std::uint8_t>& bytes, const char* reason) {
   try {
     ReadBmp(bytes);
@@ -61,7 +53,7 @@ TEST(BmpCodec, RoundTripsAtEveryDepth) {
     EXPECT_EQ(bytes.size(), 14 + 40 + table + original->ImageSize());
     EXPECT_EQ(bytes[10] | bytes[11] << 8, static_cast<int>(54 + table));  // pixel offset
     const TBitmapHandle read = ReadBmp(bytes);
-    ExpectSamePixels(*original, *read);
+    graphics_test::ExpectSamePixels(*original, *read);
     if (depth <= 8) {
       for (int i = 0; i < (1 << depth); ++i)
         EXPECT_EQ(read->ColorTable()[i], original->ColorTable()[i]);

@@ -5,6 +5,7 @@
 #include "codec_bytes.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
+#include "test_surface.h"
 
 using graphics_test::Bytes;
 using graphics_test::InfoHeader;
@@ -34,15 +35,6 @@ std::vector<std::uint8_t> Saved(const TIconFile& file) {
   TMemoryStream stream;
   WriteIconFile(stream, file);
   return stream.Bytes();
-}
-
-void ExpectSame(const TBitmapObject& a, const TBitmapObject& b) {
-  ASSERT_EQ(a.Width(), b.Width());
-  ASSERT_EQ(a.Height(), b.Height());
-  ASSERT_EQ(a.BitsPerPixel(), b.BitsPerPixel());
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      ASSERT_EQ(a.Pixel(x, y), b.Pixel(x, y));
 }
 
 void ExpectInvalid(const std::vector<std::uint8_t>& bytes, const char* reason) {
@@ -76,8 +68,8 @@ TEST(IconCodec, IconsRoundTripAtEveryDepthWithTheirMasks) {
   ASSERT_EQ(read.images.size(), file.images.size());
   for (std::size_t i = 0; i < file.images.size(); ++i) {
     SCOPED_TRACE(i);
-    ExpectSame(*file.images[i].color, *read.images[i].color);
-    ExpectSame(*file.images[i].mask, *read.images[i].mask);
+    graphics_test::ExpectSamePixels(*file.images[i].color, *read.images[i].color);
+    graphics_test::ExpectSamePixels(*file.images[i].mask, *read.images[i].mask);
     if (file.images[i].color->BitsPerPixel() <= 8) {
       EXPECT_EQ(read.images[i].color->ColorTable()[1], file.images[i].color->ColorTable()[1]);
     }

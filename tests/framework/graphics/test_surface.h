@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "framework/graphics/gdi.h"
 
 namespace graphics_test {
@@ -56,5 +58,15 @@ class BrushScope {
   HBRUSH brush_;
   HBRUSH previous_;
 };
+
+// Same size, depth and pixel values.
+inline void ExpectSamePixels(const TBitmapObject& a, const TBitmapObject& b) {
+  ASSERT_EQ(a.Width(), b.Width());
+  ASSERT_EQ(a.Height(), b.Height());
+  ASSERT_EQ(a.BitsPerPixel(), b.BitsPerPixel());
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      ASSERT_EQ(a.Pixel(x, y), b.Pixel(x, y)) << x << "," << y;
+}
 
 }  // namespace graphics_test
