@@ -29,9 +29,13 @@ bool TGraphic::Equals(const TGraphic* graphic) {
   return mine.Bytes() == theirs.Bytes();
 }
 
-void TGraphic::ReadData(TStream& stream) { LoadFromStream(stream); }
+void TGraphic::ReadData(TStream& stream) {
+  LoadFromStream(stream);
+}
 
-void TGraphic::WriteData(TStream& stream) { SaveToStream(stream); }
+void TGraphic::WriteData(TStream& stream) {
+  SaveToStream(stream);
+}
 
 void TGraphic::LoadFromFile(const std::string& fileName) {
   TFileStream file(fileName, TFileStream::fmOpenRead);

@@ -1,0 +1,1 @@
+qi_fuzzer(bmp_fuzzer bmp_fuzzer.cpp qi_graphics)

@@ -1,0 +1,1 @@
+qi_fuzzer(ico_fuzzer ico_fuzzer.cpp qi_graphics)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+#include "framework/graphics/graphic.h"
+#include "framework/graphics/icon_codec.h"
+
+// An icon or cursor picture: every image of its file, of which it shows the one nearest to 32 x 32
+// (the deepest of those). Drawing leaves the background where the image's AND mask is set, or
+// blends by the alpha of a 32-bit image that has one. Icons assigned from one another share their
+// images, which never change once read.
+class TIcon : public TGraphic {
+ public:
+  const char* ClassName() const override { return "TIcon"; }
+
+  void Assign(const TPersistent* source) override;
+  void Draw(TCanvas& canvas, const TRect& rect) override;
+  bool Empty() const override { return current_ == nullptr; }
+  int Height() override { return current_ ? current_->Height() : 0; }
+  int Width() override { return current_ ? current_->Width() : 0; }
+  // An icon's size is that of its images: EInvalidGraphicOperation "Cannot change the size of an
+  // icon".
+  void SetHeight(int value) override;
+  void SetWidth(int value) override;
+  // The .ico or .cur file image from the stream's position to its end.
+  void LoadFromStream(TStream& stream) override;
+  void SaveToStream(TStream& stream) override;
+  void LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) override;
+  void SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) override;
+
+  bool IsCursor() const { return file_ && file_->cursor; }
+  // The shown image's hot spot (a cursor's; (0, 0) for icons).
+  TPoint HotSpot() const { return current_ ? current_->hotSpot : TPoint{}; }
+  int ImageCount() const { return file_ ? static_cast<int>(file_->images.size()) : 0; }
+  const TIconImage& Image(int index) const;
+  // Replaces the images (none makes the icon empty).
+  void SetImages(TIconFile file);
+
+ private:
+  std::shared_ptr<TIconFile> file_;
+  const TIconImage* current_ = nullptr;
+};

@@ -1,0 +1,103 @@
+#include "framework/graphics/icon.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/core/exceptions.h"
+#include "framework/core/memory_stream.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/gdi.h"
+
+namespace {
+
+// A 2 x 2 icon: top-left transparent (mask 1, colour black), top-right inverting (mask 1, colour
+// white), bottom row opaque red and blue.
+TIconFile SmallIcon(int depth) {
+  TBitmapHandle color(TBitmapObject::Create(2, 2, depth));
+  TBitmapHandle mask(TBitmapObject::Create(2, 2, 1));
+  color->SetPixel(1, 0, color->ValueOf(clWhite));
+  color->SetPixel(0, 1, color->ValueOf(clRed));
+  color->SetPixel(1, 1, color->ValueOf(clBlue));
+  mask->SetPixel(0, 0, 1);
+  mask->SetPixel(1, 0, 1);
+  TIconFile file;
+  file.images.emplace_back(std::move(color), std::move(mask));
+  return file;
+}
+
+}  // namespace
+
+TEST(Icon, DrawsThroughItsMask) {
+  TIcon icon;
+  icon.SetImages(SmallIcon(24));
+  TBitmap target;
+  target.SetSize(4, 4);
+  target.Canvas().Brush().SetColor(RGB(0, 128, 0));
+  target.Canvas().FillRect(Rect(0, 0, 4, 4));
+  target.Canvas().Draw(1, 1, &icon);
+  EXPECT_EQ(target.Canvas().Pixel(1, 1), RGB(0, 128, 0));      // transparent
+  EXPECT_EQ(target.Canvas().Pixel(2, 1), RGB(255, 127, 255));  // inverted
+  EXPECT_EQ(target.Canvas().Pixel(1, 2), clRed);
+  EXPECT_EQ(target.Canvas().Pixel(2, 2), clBlue);
+  target.Canvas().StretchDraw(Rect(0, 0, 4, 4), &icon);
+  EXPECT_EQ(target.Canvas().Pixel(1, 3), clRed);
+}
+
+TEST(Icon, BlendsA32BitImageByItsAlpha) {
+  TBitmapHandle color(TBitmapObject::Create(1, 1, 32));
+  color->SetPixel(0, 0, 0x80FF0000u);  // red at half alpha
+  TIconFile file;
+  file.images.emplace_back(std::move(color), TBitmapHandle(TBitmapObject::Create(1, 1, 1)));
+  TIcon icon;
+  icon.SetImages(std::move(file));
+  TBitmap target;
+  target.SetSize(1, 1);
+  target.Canvas().Brush().SetColor(clBlue);
+  target.Canvas().FillRect(Rect(0, 0, 1, 1));
+  target.Canvas().Draw(0, 0, &icon);
+  EXPECT_EQ(target.Canvas().Pixel(0, 0), RGB(128, 0, 127));
+}
+
+TEST(Icon, ShowsTheImageNearestToThirtyTwoAndKeepsAllWhenSaved) {
+  TIconFile file;
+  for (const int size : {16, 32, 48}) {
+    file.images.emplace_back(TBitmapHandle(TBitmapObject::Create(size, size, 4)),
+                             TBitmapHandle(TBitmapObject::Create(size, size, 1)));
+  }
+  file.images.emplace_back(TBitmapHandle(TBitmapObject::Create(32, 32, 8)),
+                           TBitmapHandle(TBitmapObject::Create(32, 32, 1)));
+  TIcon icon;
+  icon.SetImages(std::move(file));
+  EXPECT_EQ(icon.Width(), 32);
+  TMemoryStream stream;
+  icon.SaveToStream(stream);
+  stream.SetPosition(0);
+  TIcon read;
+  read.LoadFromStream(stream);
+  EXPECT_EQ(read.ImageCount(), 4);
+  EXPECT_EQ(read.Width(), 32);
+  EXPECT_EQ(read.Image(3).color->BitsPerPixel(), 8);
+  EXPECT_THROW(read.Image(4), EListError);
+}
+
+TEST(Icon, SizeIsFixedAndCursorsHaveHotSpots) {
+  TIcon icon;
+  try {
+    icon.SetWidth(16);
+    ADD_FAILURE();
+  } catch (const EInvalidGraphicOperation& error) {
+    EXPECT_EQ(error.Message(), "Cannot change the size of an icon");
+  }
+  TIconFile cursor = SmallIcon(1);
+  cursor.cursor = true;
+  cursor.images[0].hotSpot = {1, 0};
+  icon.SetImages(std::move(cursor));
+  EXPECT_TRUE(icon.IsCursor());
+  EXPECT_EQ(icon.HotSpot(), (TPoint{1, 0}));
+  TIcon copy;
+  copy.Assign(&icon);
+  EXPECT_EQ(copy.HotSpot(), (TPoint{1, 0}));
+  copy.Assign(nullptr);
+  EXPECT_TRUE(copy.Empty());
+  TMemoryStream empty;
+  EXPECT_THROW(copy.LoadFromStream(empty), EInvalidGraphic);
+}
