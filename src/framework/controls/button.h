@@ -32,7 +32,15 @@ class TButton : public TWinControl {
   bool KeyDown(int key, TShiftState shift) override;
   void PaintWindow(HDC dc) override;
 
+ protected:
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+
  private:
+  void SetPressed(bool value);
+
+  bool pressed_ = false;  // held down by the mouse, with the pointer over it
   bool default_ = false;
   bool cancel_ = false;
   TModalResult modalResult_ = mrNone;

@@ -4,8 +4,11 @@
 #include "framework/controls/geometry.h"
 #include "framework/controls/win_control.h"
 #include "framework/core/property_table.h"
+#include "framework/graphics/color_ident.h"
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {}
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+  font_.SetOnChange([this](TObject*) { FontChanged(); });
+}
 
 TControl::~TControl() {
   Destroying();
@@ -18,6 +21,7 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent != nullptr) {
     parent->InsertControl(this);
     ParentColorChanged();
+    ParentFontChanged();
   }
 }
 
@@ -95,6 +99,29 @@ void TControl::SetColorFromParent(TColor value) {
   if (color_ == value) return;
   color_ = value;
   ColorChanged();
+}
+
+void TControl::SetParentFont(bool value) {
+  if (parentFont_ == value) return;
+  parentFont_ = value;
+  ParentFontChanged();
+}
+
+void TControl::FontChanged() {
+  if (!takingParentFont_) parentFont_ = false;
+  Invalidate();
+}
+
+void TControl::ParentFontChanged() {
+  if (!parentFont_ || parent_ == nullptr) return;
+  takingParentFont_ = true;
+  try {
+    font_.Assign(&parent_->Font());
+  } catch (...) {
+    takingParentFont_ = false;
+    throw;
+  }
+  takingParentFont_ = false;
 }
 
 void TControl::SetCursor(TCursor value) {
@@ -204,11 +231,13 @@ void TControl::ChangeScale(int numerator, int denominator) {
   const int width = MulDiv(left_ + width_, numerator, denominator) - left;
   const int height = MulDiv(top_ + height_, numerator, denominator) - top;
   SetBounds(left, top, width, height);
+  if (!parentFont_) font_.SetHeight(MulDiv(font_.Height(), numerator, denominator));
 }
 
 void TControl::Loaded() {
   TComponent::Loaded();
   ParentColorChanged();
+  ParentFontChanged();
 }
 
 const TPropertyTable& TControl::StaticProperties() {
@@ -219,11 +248,13 @@ const TPropertyTable& TControl::StaticProperties() {
         .Integer("Width", &TControl::Width, &TControl::SetWidth)
         .Integer("Height", &TControl::Height, &TControl::SetHeight)
         .String("Caption", &TControl::Caption, &TControl::SetCaption, std::string())
-        .Integer("Color", &TControl::Color, &TControl::SetColor)
         .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true)
+        .Object("Font", static_cast<TFont& (TControl::*)()>(&TControl::Font))
+        .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
         .Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true)
         .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
         .Event("OnClick", &TControl::SetOnClick);
+    AddColorProperty(t, "Color", &TControl::Color, &TControl::SetColor);
     AddCursorProperty(t, "Cursor", &TControl::Cursor, &TControl::SetCursor);
     return t;
   }();

@@ -6,6 +6,7 @@
 #include "framework/controls/cursor_numbers.h"
 #include "framework/core/component.h"
 #include "framework/graphics/color.h"
+#include "framework/graphics/font.h"
 #include "framework/graphics/handles.h"
 #include "framework/graphics/types.h"
 #include "framework/platform/input_event.h"
@@ -81,6 +82,13 @@ class TControl : public TComponent {
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool value);
 
+  // The control's font; with ParentFont it follows the parent's, until the control's own font is
+  // changed.
+  TFont& Font() { return font_; }
+  const TFont& Font() const { return font_; }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
+
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value);
 
@@ -133,8 +141,10 @@ class TControl : public TComponent {
   virtual void ColorChanged() { Invalidate(); }
   virtual void EnabledChanged() { Invalidate(); }
   virtual void VisibleChanged() {}
-  // The parent's colour changed (or the control has a new parent).
+  virtual void FontChanged();
+  // The parent's colour or font changed (or the control has a new parent).
   virtual void ParentColorChanged();
+  virtual void ParentFontChanged();
 
   // The area of the control in its parent's client coordinates that a change of this control
   // makes stale.
@@ -155,6 +165,9 @@ class TControl : public TComponent {
   std::string caption_;
   TColor color_ = clWindow;
   bool parentColor_ = true;
+  TFont font_;
+  bool parentFont_ = true;
+  bool takingParentFont_ = false;  // the font changes because the parent's did
   TCursor cursor_ = crDefault;
   TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks;
   TNotifyEvent onClick_;

@@ -7,6 +7,7 @@
 #include "framework/controls/button.h"
 #include "framework/controls/control_errors.h"
 #include "framework/controls/geometry.h"
+#include "framework/controls/icon_pixels.h"
 #include "framework/controls/message_queue.h"
 #include "framework/controls/screen.h"
 #include "framework/controls/window_handles.h"
@@ -14,6 +15,8 @@
 #include "framework/core/memory_stream.h"
 #include "framework/core/property_table.h"
 #include "framework/core/text.h"
+#include "framework/graphics/bitmap_object.h"
+#include "framework/graphics/device_context.h"
 #include "framework/platform/platform_services.h"
 #include "framework/platform/window_backend.h"
 #include "framework/platform/window_object.h"
@@ -53,8 +56,11 @@ TForm* GetParentForm(const TControl* control) {
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
-  SetColor(static_cast<TColor>(0x8000000Fu));
+  SetColor(clBtnFace);
+  SetParentFont(false);
   SetBounds(0, 0, 320, 240);
+  backBuffer_.SetPixelFormat(TPixelFormat::pf32bit);
+  icon_.SetOnChange([this](TObject*) { IconChanged(); });
   if (Screen != nullptr) {
     pixelsPerInch_ = Screen->PixelsPerInch();
     Screen->AddForm(this);
@@ -81,6 +87,7 @@ void TForm::ScaleToScreen() {
   const int screenPixelsPerInch = Screen != nullptr ? Screen->PixelsPerInch() : pixelsPerInch_;
   if (pixelsPerInch_ <= 0 || pixelsPerInch_ == screenPixelsPerInch) return;
   const int stored = pixelsPerInch_;
+  Font().SetHeight(MulDiv(Font().Height(), screenPixelsPerInch, stored));
   for (int i = 0; i < ControlCount(); ++i)
     Controls(i)->ChangeScale(screenPixelsPerInch, stored);
   SetBounds(Left(), Top(), MulDiv(Width(), screenPixelsPerInch, stored),
@@ -120,6 +127,13 @@ void TForm::CreateHandle() {
   params.stayOnTop = formStyle_ == fsStayOnTop;
   params.centred = position_ == poScreenCenter;
   AttachNativeWindow(Handle(), WindowBackend().CreateWindow(params));
+  IconChanged();
+}
+
+void TForm::IconChanged() {
+  if (HandleAllocated() && Handle()->native != nullptr) {
+    Handle()->native->SetIcon(ArgbImageOf(icon_));
+  }
 }
 
 void TForm::VisibleChanged() {
@@ -397,7 +411,26 @@ void TForm::InvalidateArea(const TRect& clientRect) {
 
 void TForm::PaintPending() {
   if (!Visible() || invalid_.IsEmpty()) return;
-  invalid_ = TRect{};
+  // Taken first, so that a paint that fails is not tried again and again.
+  const TRect area = std::exchange(invalid_, TRect{});
+  if (backBuffer_.Width() != Width() || backBuffer_.Height() != Height()) {
+    backBuffer_.SetSize(Width(), Height());
+  }
+  HDC dc = backBuffer_.Canvas().Handle();
+  {
+    TSavedDCState saved(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    PaintTo(dc);
+  }
+  Present();
+}
+
+void TForm::Present() {
+  TNativeWindow* native = Native();
+  const TBitmapObject* pixels = backBuffer_.Handle();
+  if (native == nullptr || pixels == nullptr) return;
+  native->Present({pixels->Row32(0), pixels->Width(), pixels->Height(),
+                   static_cast<int>(pixels->Stride() / 4)});
 }
 
 const TPropertyTable& TForm::StaticProperties() {
@@ -433,6 +466,7 @@ const TPropertyTable& TForm::StaticProperties() {
                 poDesigned)
           .Integer("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
           .Integer("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight)
+          .Object("Icon", &TForm::Icon)
           .Event("OnCreate", &TForm::SetOnCreate)
           .Event("OnShow", &TForm::SetOnShow)
           .Event("OnHide", &TForm::SetOnHide)

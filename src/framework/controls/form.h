@@ -4,6 +4,8 @@
 #include <string>
 
 #include "framework/controls/win_control.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/icon.h"
 #include "framework/platform/input_event.h"
 
 class TButton;
@@ -51,6 +53,8 @@ class TForm : public TWinControl {
   void SetPixelsPerInch(int value) { pixelsPerInch_ = value; }
   int TextHeight() const { return textHeight_; }
   void SetTextHeight(int value) { textHeight_ = value; }
+  // The window's icon; an empty one shows the platform's default.
+  TIcon& Icon() { return icon_; }
 
   // Reads the form's stored description (the resource named after its class, upper-cased) into
   // the form and scales it to the screen. Forms built in code override it.
@@ -88,7 +92,10 @@ class TForm : public TWinControl {
   void UpdateCursor(bool force = false);
 
   void InvalidateArea(const TRect& clientRect) override;
+  // Paints the invalid area into the back buffer and presents it.
   void PaintPending() override;
+  // The client area as last painted: a 32-bit bitmap of the client size.
+  TBitmap& BackBuffer() { return backBuffer_; }
   bool PaintIsPending() const { return !invalid_.IsEmpty(); }
   TRect InvalidRect() const { return invalid_; }
 
@@ -131,6 +138,11 @@ class TForm : public TWinControl {
   TButton* FindButton(bool wantDefault) const;
   void FireEvent(const TNotifyEvent& handler);
 
+  void IconChanged();
+  void Present();
+
+  TBitmap backBuffer_;
+  TIcon icon_;
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = 1u << biSystemMenu | 1u << biMinimize | 1u << biMaximize;
   TFormStyle formStyle_ = fsNormal;

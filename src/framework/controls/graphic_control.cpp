@@ -3,11 +3,18 @@
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
 void TGraphicControl::WndProc(TMessage& message) {
-  if (message.Msg == WM_PAINT) {
-    Paint(reinterpret_cast<HDC>(message.WParam));
+  if (message.Msg != WM_PAINT) {
+    TControl::WndProc(message);
     return;
   }
-  TControl::WndProc(message);
+  canvas_.Attach(reinterpret_cast<HDC>(message.WParam));
+  try {
+    Paint();
+  } catch (...) {
+    canvas_.Detach();
+    throw;
+  }
+  canvas_.Detach();
 }
 
-void TGraphicControl::Paint(HDC) {}
+void TGraphicControl::Paint() {}

@@ -2,7 +2,18 @@
 
 #include <vector>
 
+#include "framework/controls/control_canvas.h"
+#include "framework/controls/frame_drawing.h"
+#include "framework/controls/radio_button_face.h"
 #include "framework/core/property_table.h"
+#include "framework/graphics/text_layout.h"
+
+namespace {
+
+// Where the caption starts: after the mark and a small gap.
+constexpr int kCaptionLeft = kRadioMarkSize + 5;
+
+}  // namespace
 
 TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 113, 17);
@@ -61,7 +72,21 @@ bool TRadioButton::KeyDown(int key, TShiftState shift) {
   return true;
 }
 
-void TRadioButton::PaintWindow(HDC) {}
+void TRadioButton::PaintWindow(HDC dc) {
+  TControlCanvas canvas(dc);
+  DrawRadioMark(canvas, 0, (Height() - kRadioMarkSize) / 2, checked_, Enabled());
+  canvas.Font().Assign(&Font());
+  if (!Enabled()) canvas.Font().SetColor(clGrayText);
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  TRect textRect = Rect(kCaptionLeft, 0, Width(), Height());
+  canvas.DrawText(Caption(), textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  if (!Focused()) return;
+  // The focus rectangle surrounds the caption's text, one pixel out.
+  const TSize text = canvas.TextExtent(Caption());
+  const int top = (Height() - text.cy) / 2;
+  DrawFocusRect(canvas,
+                Rect(kCaptionLeft - 1, top - 1, kCaptionLeft + text.cx + 1, top + text.cy + 1));
+}
 
 const TPropertyTable& TRadioButton::StaticProperties() {
   static const TPropertyTable table =

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "framework/controls/control_canvas.h"
 #include "framework/controls/geometry.h"
 #include "framework/controls/window_handles.h"
 #include "framework/core/property_table.h"
+#include "framework/graphics/device_context.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
@@ -115,11 +117,47 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
 
 void TWinControl::PaintWindow(HDC) {}
 
+namespace {
+
+// Paints a child with the surface's origin moved to the child's corner and clipped to it.
+void PaintChild(TControl* child, HDC dc, const TRect& clipBox) {
+  if (!child->Visible() || IntersectRect(child->BoundsRect(), clipBox).IsEmpty()) return;
+  TSavedDCState saved(dc);
+  TPoint origin;
+  GetViewportOrgEx(dc, &origin);
+  SetViewportOrgEx(dc, origin.x + child->Left(), origin.y + child->Top(), nullptr);
+  if (IntersectClipRect(dc, 0, 0, child->Width(), child->Height()) == NULLREGION) return;
+  child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+}
+
+}  // namespace
+
+void TWinControl::PaintTo(HDC dc) {
+  TRect clipBox;
+  if (GetClipBox(dc, &clipBox) == NULLREGION) return;
+  EraseBackground(dc);
+  PaintWindow(dc);
+  for (TControl* child : graphicControls_)
+    PaintChild(child, dc, clipBox);
+  for (TWinControl* child : winControls_)
+    PaintChild(child, dc, clipBox);
+}
+
+void TWinControl::EraseBackground(HDC dc) {
+  TControlCanvas canvas(dc);
+  canvas.Brush().SetColor(Color());
+  canvas.FillRect(ClientRect());
+}
+
 bool TWinControl::KeyDown(int, TShiftState) {
   return false;
 }
 
 void TWinControl::WndProc(TMessage& message) {
+  if (message.Msg == WM_PAINT) {
+    PaintTo(reinterpret_cast<HDC>(message.WParam));
+    return;
+  }
   if (message.Msg == WM_SIZE) Resized();
   TControl::WndProc(message);
 }
@@ -215,6 +253,12 @@ void TWinControl::ColorChanged() {
   TControl::ColorChanged();
   for (int i = 0; i < ControlCount(); ++i)
     Controls(i)->ParentColorChanged();
+}
+
+void TWinControl::FontChanged() {
+  TControl::FontChanged();
+  for (int i = 0; i < ControlCount(); ++i)
+    Controls(i)->ParentFontChanged();
 }
 
 const TPropertyTable& TWinControl::StaticProperties() {

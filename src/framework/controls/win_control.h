@@ -48,6 +48,10 @@ class TWinControl : public TControl {
 
   // Paints the control's own content (no background, no children) on dc, in client coordinates.
   virtual void PaintWindow(HDC dc);
+  // Paints the control and everything in it on dc, in client coordinates: the background, its
+  // own content, its visible windowless children in list order, then its windowed children. Only
+  // what lies in dc's clipping area is drawn. WM_PAINT with a surface does the same.
+  void PaintTo(HDC dc);
 
   // Called for the focused control before the form's own key handling; true when it used the key.
   virtual bool KeyDown(int key, TShiftState shift);
@@ -78,9 +82,12 @@ class TWinControl : public TControl {
   // The client area changed size; containers re-fit their children.
   virtual void Resized() {}
   virtual void CreateHandle();
+  // Fills the client area with Color.
+  virtual void EraseBackground(HDC dc);
   void VisibleChanged() override;
   void EnabledChanged() override;
   void ColorChanged() override;
+  void FontChanged() override;
 
  private:
   void FixupTabOrder();

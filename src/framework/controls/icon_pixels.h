@@ -1,0 +1,14 @@
+#pragma once
+
+#include "framework/graphics/icon.h"
+#include "framework/platform/argb_image.h"
+#include "framework/platform/cursor.h"
+
+// Icons and cursors as the window backend takes them: straight-alpha pixels. Pixels the AND mask
+// lets through are transparent; a 32-bit image with alpha keeps its own. Where a monochrome
+// cursor would invert the screen (mask and colour both set), a colour cursor cannot, and shows
+// black instead.
+TArgbImage ArgbImageOf(const TIconImage& image);
+// The image the icon shows (nearest to 32 x 32, the deepest of those); empty for an empty icon.
+TArgbImage ArgbImageOf(const TIcon& icon);
+TCursorImage CursorImageOf(const TIcon& icon);
