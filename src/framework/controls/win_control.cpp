@@ -163,9 +163,11 @@ void TWinControl::WndProc(TMessage& message) {
 }
 
 void TWinControl::ChangeScale(int numerator, int denominator) {
-  TControl::ChangeScale(numerator, denominator);
+  // Children first: a container that fits its children to itself (a notebook its pages) then
+  // fits them to its own new size last.
   for (int i = 0; i < ControlCount(); ++i)
     Controls(i)->ChangeScale(numerator, denominator);
+  TControl::ChangeScale(numerator, denominator);
 }
 
 void TWinControl::Loaded() {
