@@ -1,11 +1,7 @@
 #pragma once
 
+#include "framework/controls/modal_result.h"
 #include "framework/controls/win_control.h"
-
-using TModalResult = int;
-inline constexpr TModalResult mrNone = 0;
-inline constexpr TModalResult mrOk = 1;
-inline constexpr TModalResult mrCancel = 2;
 
 // A push button. Enter activates the focused button, or the default button while the focus is on
 // a control that is not a button; Esc activates the cancel button. Drawn raised, with a dark frame

@@ -276,9 +276,40 @@ void TForm::WndProc(TMessage& message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_QUERYNEWPALETTE:
+      message.Result = RealizeControlPalette() ? 1 : 0;
+      return;
     default:
       TWinControl::WndProc(message);
   }
+}
+
+namespace {
+
+// The first control, depth first in paint order, that reports a palette.
+TControl* FindPaletteControl(const TWinControl& container) {
+  for (int i = 0; i < container.ControlCount(); ++i) {
+    TControl* control = container.Controls(i);
+    if (control->ControlPalette() != nullptr) return control;
+    if (const auto* inner = dynamic_cast<const TWinControl*>(control)) {
+      if (TControl* found = FindPaletteControl(*inner)) return found;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool TForm::RealizeControlPalette() {
+  TControl* control = FindPaletteControl(*this);
+  if (control == nullptr) return false;
+  HDC dc = backBuffer_.Canvas().Handle();
+  HPALETTE previous = SelectPalette(dc, control->ControlPalette(), false);
+  RealizePalette(dc);
+  SelectPalette(dc, previous, true);
+  // The back buffer holds true colours, which no palette changes, so the control needs no
+  // repainting after the realisation.
+  return true;
 }
 
 void TForm::HandleInput(const TInputEvent& event) {

@@ -140,6 +140,8 @@ class TForm : public TWinControl {
 
   void IconChanged();
   void Present();
+  // WM_QUERYNEWPALETTE: realises the first palette a control reports; true when one did.
+  bool RealizeControlPalette();
 
   TBitmap backBuffer_;
   TIcon icon_;
