@@ -44,8 +44,7 @@ unsigned ButtonFlags(TMsgDlgButtons buttons) {
 
 }  // namespace
 
-TModalResult MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons,
-                        int) {
+TModalResult MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons, int) {
   const char* caption = Caption(type);
   return Application->MessageBox(message, caption != nullptr ? caption : Application->Title(),
                                  ButtonFlags(buttons) | IconFlags(type));

@@ -11,7 +11,8 @@ enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel };
 using TMsgDlgButtons = unsigned;
 inline constexpr TMsgDlgButtons MsgDlgButtons(std::initializer_list<TMsgDlgBtn> buttons) {
   TMsgDlgButtons set = 0;
-  for (TMsgDlgBtn button : buttons) set |= 1u << button;
+  for (TMsgDlgBtn button : buttons)
+    set |= 1u << button;
   return set;
 }
 

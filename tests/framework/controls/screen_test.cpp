@@ -1,5 +1,7 @@
 #include "framework/controls/screen.h"
 
+#include "framework/controls/cursor_loading.h"
+
 #include <gtest/gtest.h>
 
 #include "headless_fixture.h"
@@ -88,6 +90,21 @@ TEST_F(CursorTable, PixelsPerInchComesFromTheBackendUnlessSet) {
   EXPECT_EQ(Screen->PixelsPerInch(), 120);
   Screen->SetPixelsPerInch(144);
   EXPECT_EQ(Screen->PixelsPerInch(), 144);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CursorTable, ACursorResourceBecomesAColourCursorWithItsHotSpot) {
+  HCURSOR cursor = LoadCursorFromResource("KALDCURSOR");
+  ASSERT_NE(cursor, nullptr);
+  EXPECT_EQ(cursor->image.image.width, 32);
+  EXPECT_EQ(cursor->image.image.height, 32);
+  EXPECT_EQ(cursor->image.hotSpotX, 7);
+  EXPECT_EQ(cursor->image.hotSpotY, 0);
+  Screen->SetCursors(100, cursor);  // the table frees it
+  EXPECT_EQ(LoadCursorFromResource("NOSUCHCURSOR"), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#include "framework/controls/cursor_loading.h"
+
+#include <vector>
+
+#include "framework/controls/icon_pixels.h"
+#include "framework/core/memory_stream.h"
+#include "framework/graphics/icon.h"
+#include "framework/platform/cursor.h"
+#include "framework/platform/platform_services.h"
+
+HCURSOR LoadCursorFromResource(const TResourceName& name) {
+  const auto data = Platform().FindResource(name, RT_GROUP_CURSOR);
+  if (!data) return nullptr;
+  TMemoryStream stream(std::vector<std::uint8_t>(data->begin(), data->end()));
+  TIcon cursor;
+  cursor.LoadFromStream(stream);
+  if (cursor.Empty()) return nullptr;
+  return CreateCursorFromImage(CursorImageOf(cursor));
+}
