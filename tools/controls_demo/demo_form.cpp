@@ -11,9 +11,9 @@ TNotifyEvent TDemoForm::MethodAddress(std::string_view name) {
       {"CloseClick", &TDemoForm::CloseClick}, {"PictureClick", &TDemoForm::PictureClick},
       {"RadioClick", &TDemoForm::RadioClick},
   };
-  for (const auto& [handlerName, handler] : handlers) {
-    if (SameText(handlerName, name)) {
-      return [this, handler](TObject* sender) { (this->*handler)(sender); };
+  for (const auto& entry : handlers) {
+    if (SameText(entry.first, name)) {
+      return [this, handler = entry.second](TObject* sender) { (this->*handler)(sender); };
     }
   }
   return {};
