@@ -133,7 +133,9 @@ void TControl::Invalidate() {
 }
 
 void TControl::Update() {
-  if (parent_ != nullptr) parent_->PaintPending();
+  // A top-level control paints its own pending area.
+  TWinControl* top = parent_ != nullptr ? parent_ : dynamic_cast<TWinControl*>(this);
+  if (top != nullptr) top->PaintPending();
 }
 
 void TControl::Repaint() {

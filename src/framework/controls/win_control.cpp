@@ -175,6 +175,14 @@ void TWinControl::Loaded() {
   FixupTabOrder();
 }
 
+void TWinControl::Invalidate() {
+  if (Parent() == nullptr) {
+    InvalidateArea(ClientRect());
+  } else {
+    TControl::Invalidate();
+  }
+}
+
 void TWinControl::InvalidateArea(const TRect& clientRect) {
   if (!Visible() || Parent() == nullptr) return;
   const TRect visible = IntersectRect(clientRect, ClientRect());

@@ -60,6 +60,7 @@ class TWinControl : public TControl {
   void ChangeScale(int numerator, int denominator) override;
   void Loaded() override;
 
+  void Invalidate() override;
   // Invalid areas travel up to the top-level control, which paints them (TForm).
   virtual void InvalidateArea(const TRect& clientRect);
   virtual void PaintPending();

@@ -94,6 +94,18 @@ TEST_F(Painting, InvalidateSchedulesAndUpdatePaintsAtOnce) {
   EXPECT_EQ(WindowOf(form_)->PresentCount(), presents + 1);
 }
 
+TEST_F(Painting, RepaintingTheFormPaintsItAllAtOnce) {
+  form_->Show();
+  Paint();
+  const int presents = WindowOf(form_)->PresentCount();
+  form_->SetColor(clRed);  // schedules
+  EXPECT_EQ(Pixel(50, 30), kWhite);
+  form_->Repaint();
+  EXPECT_EQ(Pixel(50, 30), kRed);
+  EXPECT_EQ(Pixel(99, 59), kRed);
+  EXPECT_EQ(WindowOf(form_)->PresentCount(), presents + 1);
+}
+
 TEST_F(Painting, AOnePixelShapeIsALineInThePenColour) {
   TShape* line = AddShape(form_, Bounds(10, 5, 1, 30), clWhite);
   line->Pen().SetColor(clBlack);

@@ -74,17 +74,27 @@ class SdlUnderXvfb : public ::testing::Test {
     if (!HaveProgram("xdotool")) GTEST_SKIP() << "xdotool is not installed (scripts/setup.sh)";
   }
 
-  // Finds the program's window (waiting until it is mapped) and runs xdotool commands on it.
-  static std::thread Drive(const std::string& actions) {
-    return std::thread([actions] {
-      const std::string window =
-          CommandOutput(std::string("timeout 10 xdotool search --sync --onlyvisible --name '^") +
-                        SdlProgram::kCaption + "$' | head -n 1");
+  // Runs the program while xdotool finds its window (waiting until it is mapped) and acts on it
+  // ("WID" in actions stands for the window); answers how often the button was clicked.
+  static int ClicksWhileDriving(const std::string& actions) {
+    SdlProgram program;
+    int clicks = 0;
+    program.button_->SetOnClick([&](TObject*) {
+      ++clicks;
+      program.application_.Terminate();
+    });
+    std::thread driver([actions] {
+      const std::string window = CommandOutput(
+          std::string("timeout 10 xdotool search --sync --onlyvisible --name '^") +
+          SdlProgram::kCaption + "$' | head -n 1");
       if (window.empty()) return;
       std::string command = actions;
       command.replace(command.find("WID"), 3, window);
       std::system(("xdotool " + command + " >/dev/null 2>&1").c_str());
     });
+    program.RunAtMost(15000);
+    driver.join();
+    return clicks;
   }
 
   TXvfbDisplay display_;
@@ -92,29 +102,11 @@ class SdlUnderXvfb : public ::testing::Test {
 };
 
 TEST_F(SdlUnderXvfb, AClickWithXdotoolReachesTheButton) {
-  SdlProgram program;
-  int clicks = 0;
-  program.button_->SetOnClick([&](TObject*) {
-    ++clicks;
-    program.application_.Terminate();
-  });
-  std::thread driver = Drive("mousemove --window WID 40 45 click 1");
-  program.RunAtMost(15000);
-  driver.join();
-  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(ClicksWhileDriving("mousemove --window WID 40 45 click 1"), 1);
 }
 
 TEST_F(SdlUnderXvfb, EnterFromTheKeyboardReachesTheDefaultButton) {
-  SdlProgram program;
-  int clicks = 0;
-  program.button_->SetOnClick([&](TObject*) {
-    ++clicks;
-    program.application_.Terminate();
-  });
-  std::thread driver = Drive("key --window WID Return");
-  program.RunAtMost(15000);
-  driver.join();
-  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(ClicksWhileDriving("key --window WID Return"), 1);
 }
 
 TEST(SdlOffscreen, RunsWithoutADisplayAndMessageBoxesReturnAtOnce) {
