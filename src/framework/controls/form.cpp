@@ -441,7 +441,9 @@ void TForm::InvalidateArea(const TRect& clientRect) {
 }
 
 void TForm::PaintPending() {
-  if (!Visible() || invalid_.IsEmpty()) return;
+  // A control that asks for pending paints while it paints (a picture realising its palette) gets
+  // them after this paint, when the loop is idle again: the back buffer is busy until then.
+  if (painting_ || !Visible() || invalid_.IsEmpty()) return;
   // Taken first, so that a paint that fails is not tried again and again.
   const TRect area = std::exchange(invalid_, TRect{});
   if (backBuffer_.Width() != Width() || backBuffer_.Height() != Height()) {
@@ -450,8 +452,15 @@ void TForm::PaintPending() {
   HDC dc = backBuffer_.Canvas().Handle();
   {
     TSavedDCState saved(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    PaintTo(dc);
+    painting_ = true;
+    try {
+      IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+      PaintTo(dc);
+    } catch (...) {
+      painting_ = false;
+      throw;
+    }
+    painting_ = false;
   }
   Present();
 }

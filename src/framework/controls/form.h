@@ -157,6 +157,7 @@ class TForm : public TWinControl {
   TControl* hovered_ = nullptr;   // under the pointer
   HCURSOR shownCursor_ = nullptr;
   TRect invalid_;
+  bool painting_ = false;
   TNotifyEvent onCreate_;
   TNotifyEvent onShow_;
   TNotifyEvent onHide_;

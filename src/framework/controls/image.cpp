@@ -26,6 +26,11 @@ void TImage::SetStretch(bool value) {
   Invalidate();
 }
 
+HPALETTE TImage::ControlPalette() {
+  TGraphic* graphic = picture_.Graphic();
+  return graphic != nullptr ? graphic->Palette() : nullptr;
+}
+
 void TImage::PictureChanged() {
   if (autoSize_ && picture_.Width() > 0 && picture_.Height() > 0) {
     SetBounds(Left(), Top(), picture_.Width(), picture_.Height());

@@ -21,6 +21,9 @@ class TImage : public TGraphicControl {
   bool Stretch() const { return stretch_; }
   void SetStretch(bool value);
 
+  // The picture's palette, if it has one.
+  HPALETTE ControlPalette() override;
+
  protected:
   void Paint() override;
 

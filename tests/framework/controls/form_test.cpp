@@ -59,16 +59,16 @@ TEST_F(Forms, TheIconGoesToTheWindowAsPixels) {
   // right-hand pixels masked. Masked black lets the background through; masked white would
   // invert it, which a colour picture cannot, and shows black.
   const std::uint8_t ico[] = {
-      0,    0, 1,    0, 1, 0,  // directory: an icon file, one image
-      2,    2, 0,    0, 1, 0, 32, 0,    64, 0, 0, 0,    22,   0,    0,  0,  // 2 x 2, 32 bits, 64
-                                                                            // bytes at 22
-      40,   0, 0,    0, 2, 0, 0,  0,    4,  0, 0, 0,    1,    0,    32, 0,  // header: height twice
-                                                                            // the image's
-      0,    0, 0,    0, 0, 0, 0,  0,    0,  0, 0, 0,    0,    0,    0,  0, 0,
-      0,    0, 0,    0, 0, 0, 0,  0xFF, 0,  0, 0, 0xFF, 0xFF, 0xFF, 0,  // bottom row: blue, white
-      0,    0, 0xFF, 0, 0, 0, 0,  0,                                    // top row: red, black
-      0x40, 0, 0,    0,  // AND mask, bottom row: the second pixel masked
-      0x40, 0, 0,    0,  // top row: the second pixel masked
+      0, 0, 1, 0, 1, 0,                                   // directory: an icon file, one image
+      2, 2, 0, 0, 1, 0, 32, 0, 64, 0, 0, 0, 22, 0, 0, 0,  // 2 x 2, 32 bits, 64
+                                                          // bytes at 22
+      40, 0, 0, 0, 2, 0, 0, 0, 4, 0, 0, 0, 1, 0, 32, 0,   // header: height twice
+                                                          // the image's
+      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF,
+      0xFF, 0xFF, 0,              // bottom row: blue, white
+      0, 0, 0xFF, 0, 0, 0, 0, 0,  // top row: red, black
+      0x40, 0, 0, 0,              // AND mask, bottom row: the second pixel masked
+      0x40, 0, 0, 0,              // top row: the second pixel masked
   };
   TMemoryStream stream(std::vector<std::uint8_t>(std::begin(ico), std::end(ico)));
   form_->Icon().LoadFromStream(stream);

@@ -2,6 +2,7 @@
 
 #include "framework/controls/bevel.h"
 #include "framework/controls/button.h"
+#include "framework/controls/graphic_control.h"
 #include "framework/controls/label.h"
 #include "framework/controls/page.h"
 #include "framework/controls/shape.h"
@@ -151,6 +152,41 @@ TEST_F(Painting, TheDefaultButtonHasADarkFrameAndTheFocusedOneADottedRectangle) 
   EXPECT_EQ(Pixel(5, 5), Argb(clBtnHighlight));  // a plain raised edge
   EXPECT_EQ(Pixel(54, 9), kBlack);               // the focus rectangle's first dot
   EXPECT_EQ(Pixel(55, 9), Argb(clBtnFace));
+}
+
+}  // namespace
+
+namespace {
+
+// Asks its form for the pending paints while it paints, and invalidates a neighbour meanwhile.
+class EagerControl : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+  TControl* neighbour = nullptr;
+  int paints = 0;
+
+ protected:
+  void Paint() override {
+    ++paints;
+    if (neighbour != nullptr) neighbour->Invalidate();
+    Update();
+  }
+};
+
+TEST_F(Painting, UpdateWhilePaintingWaitsForTheNextIdleLoop) {
+  auto* eager = new EagerControl(form_);
+  eager->SetParent(form_);
+  eager->SetBounds(0, 0, 10, 10);
+  TShape* neighbour = AddShape(form_, Bounds(20, 0, 10, 10), clRed);
+  eager->neighbour = neighbour;
+  form_->Show();  // paints once, and the neighbour asks again
+  EXPECT_EQ(eager->paints, 1);
+  EXPECT_TRUE(form_->PaintIsPending());
+  eager->neighbour = nullptr;
+  Paint();
+  EXPECT_EQ(eager->paints, 1);  // the second paint covered only the neighbour
+  EXPECT_FALSE(form_->PaintIsPending());
+  EXPECT_EQ(Pixel(25, 5), kRed);
 }
 
 }  // namespace
