@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+#include "gif/interlace.h"
+
+// Writes decoded pixels of kBits (1, 4 or 8) bits straight into the rows of a bottom-up bitmap,
+// in the order the GIF stores its rows. The rows start zero-filled and every pixel is written
+// once. Positions are counted in pixels from the start of the buffer, so that a string already
+// written can be found again and copied.
+template <int kBits>
+class TPixelCursor {
+ public:
+  static constexpr int kPixelsPerByte = 8 / kBits;
+
+  TPixelCursor(std::uint8_t* data, int width, int height, std::int64_t rowBytes, bool interlace)
+      : data_(data),
+        width_(width),
+        height_(height),
+        rowPixels_(static_cast<std::uint32_t>(rowBytes) * kPixelsPerByte),
+        interlace_(interlace) {
+    // A frame without columns has no pixels to write: it is complete from the start.
+    y_ = width > 0 ? 0 : height;
+    SelectRow();
+  }
+
+  // Every row has been written; later pixels are ignored.
+  bool Done() const { return y_ >= height_; }
+  int X() const { return x_; }
+  int Width() const { return width_; }
+  std::uint32_t Position() const { return rowStart_ + static_cast<std::uint32_t>(x_); }
+
+  void Put(std::uint32_t value) {
+    if (Done()) return;
+    Store(rowStart_ + static_cast<std::uint32_t>(x_), value);
+    if (++x_ == width_) NextRow();
+  }
+
+  // Copies count pixels that were written before, starting at position from and lying within
+  // one row.
+  void Copy(std::uint32_t from, int count) {
+    while (count > 0 && !Done()) {
+      const int n = count < width_ - x_ ? count : width_ - x_;
+      CopyRun(from, rowStart_ + static_cast<std::uint32_t>(x_), n);
+      from += static_cast<std::uint32_t>(n);
+      count -= n;
+      x_ += n;
+      if (x_ == width_) NextRow();
+    }
+  }
+
+  std::uint32_t Load(std::uint32_t at) const {
+    if constexpr (kBits == 8) {
+      return data_[at];
+    } else {
+      const int shift = 8 - kBits - kBits * static_cast<int>(at % kPixelsPerByte);
+      return (data_[at / kPixelsPerByte] >> shift) & ((1u << kBits) - 1);
+    }
+  }
+
+ private:
+  // The first pixel of a byte sets the whole byte, later ones are or-ed in.
+  void Store(std::uint32_t at, std::uint32_t value) {
+    if constexpr (kBits == 8) {
+      data_[at] = static_cast<std::uint8_t>(value);
+    } else {
+      const std::uint32_t inByte = at % kPixelsPerByte;
+      std::uint8_t& byte = data_[at / kPixelsPerByte];
+      const auto bits = static_cast<std::uint8_t>(value << (8 - kBits - kBits * inByte));
+      byte = inByte == 0 ? bits : static_cast<std::uint8_t>(byte | bits);
+    }
+  }
+
+  void CopyRun(std::uint32_t from, std::uint32_t to, int count) {
+    if constexpr (kBits == 8) {
+      std::memcpy(data_ + to, data_ + from, static_cast<std::size_t>(count));
+    } else {
+      for (int i = 0; i < count; ++i)
+        Store(to++, Load(from++));
+    }
+  }
+
+  void NextRow() {
+    x_ = 0;
+    y_ = interlace_ ? NextInterlacedRow(y_, height_, pass_) : y_ + 1;
+    SelectRow();
+  }
+
+  // Image row y lies at (height - 1 - y) rows from the start of the buffer.
+  void SelectRow() {
+    if (!Done()) rowStart_ = static_cast<std::uint32_t>(height_ - 1 - y_) * rowPixels_;
+  }
+
+  std::uint8_t* data_;
+  int width_;
+  int height_;
+  std::uint32_t rowPixels_;
+  bool interlace_;
+  int x_ = 0;
+  int y_ = 0;
+  int pass_ = 0;
+  std::uint32_t rowStart_ = 0;
+};
