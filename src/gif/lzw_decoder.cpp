@@ -68,6 +68,7 @@ class TLzwDecoder {
     reader_.SetCodeSize(codeSize_);
     freeCode_ = firstFree_;
   }
+  void DecodeCodes();
   void StartString(std::uint32_t code);
   bool DecodeString(std::uint32_t code);
   bool CopyKnown(std::uint32_t code, std::uint32_t& length);
@@ -104,6 +105,18 @@ class TLzwDecoder {
 
 template <int kBits>
 bool TLzwDecoder<kBits>::Run() {
+  try {
+    DecodeCodes();
+  } catch (...) {
+    out_.ClearAhead();
+    throw;
+  }
+  out_.ClearAhead();
+  return corrupt_;
+}
+
+template <int kBits>
+void TLzwDecoder<kBits>::DecodeCodes() {
   ResetTable();
   std::uint32_t code = reader_.NextCode();
   // The data starts as if just after a clear code, so a leading clear code changes nothing.
@@ -132,7 +145,6 @@ bool TLzwDecoder<kBits>::Run() {
     }
     corrupt_ = true;
   }
-  return corrupt_;
 }
 
 // The first code of a table stands for itself; it adds no entry.

@@ -16,6 +16,7 @@ class TPixelCursor {
 
   TPixelCursor(std::uint8_t* data, int width, int height, std::int64_t rowBytes, bool interlace)
       : data_(data),
+        dataEnd_(data + rowBytes * height),
         width_(width),
         height_(height),
         rowPixels_(static_cast<std::uint32_t>(rowBytes) * kPixelsPerByte),
@@ -40,6 +41,12 @@ class TPixelCursor {
   // Copies count pixels that were written before, starting at position from and lying within
   // one row.
   void Copy(std::uint32_t from, int count) {
+    if constexpr (kBits == 8) {
+      if (count <= kShortCopy && x_ + kShortCopy <= width_ && data_ + from + kShortCopy <= dataEnd_) {
+        CopyShort(from, count);
+        return;
+      }
+    }
     while (count > 0 && !Done()) {
       const int n = count < width_ - x_ ? count : width_ - x_;
       CopyRun(from, rowStart_ + static_cast<std::uint32_t>(x_), n);
@@ -47,6 +54,15 @@ class TPixelCursor {
       count -= n;
       x_ += n;
       if (x_ == width_) NextRow();
+    }
+  }
+
+  // Zeroes what short copies may have written past the last pixel: rows not decoded stay 0 when
+  // decoding stops early.
+  void ClearAhead() {
+    if (kBits == 8 && !Done()) {
+      const int ahead = width_ - x_ < kShortCopy ? width_ - x_ : kShortCopy;
+      std::memset(data_ + rowStart_ + x_, 0, static_cast<std::size_t>(ahead));
     }
   }
 
@@ -72,12 +88,39 @@ class TPixelCursor {
     }
   }
 
+  // Copies a short string as a fixed 16 bytes, where the row and the buffer have room for them:
+  // the bytes past the string are pixels of this row not written yet, rewritten later.
+  void CopyShort(std::uint32_t from, int count) {
+    std::uint8_t bytes[kShortCopy];
+    std::memcpy(bytes, data_ + from, kShortCopy);
+    std::memcpy(data_ + rowStart_ + x_, bytes, kShortCopy);
+    x_ += count;
+    if (x_ == width_) NextRow();
+  }
+
+  // The source pixels all come before the destination, so the two never overlap.
   void CopyRun(std::uint32_t from, std::uint32_t to, int count) {
     if constexpr (kBits == 8) {
       std::memcpy(data_ + to, data_ + from, static_cast<std::size_t>(count));
     } else {
-      for (int i = 0; i < count; ++i)
-        Store(to++, Load(from++));
+      for (; count > 0 && to % kPixelsPerByte != 0; --count) Store(to++, Load(from++));
+      const int bytes = count / kPixelsPerByte;
+      const std::uint8_t* source = data_ + from / kPixelsPerByte;
+      std::uint8_t* dest = data_ + to / kPixelsPerByte;
+      const int shift = kBits * static_cast<int>(from % kPixelsPerByte);
+      if (shift == 0) {
+        std::memcpy(dest, source, static_cast<std::size_t>(bytes));
+      } else {
+        // Each destination byte takes the end of one source byte and the start of the next;
+        // the last of those still holds pixels of the string.
+        for (int i = 0; i < bytes; ++i) {
+          dest[i] = static_cast<std::uint8_t>(source[i] << shift | source[i + 1] >> (8 - shift));
+        }
+      }
+      const auto copied = static_cast<std::uint32_t>(bytes * kPixelsPerByte);
+      from += copied;
+      to += copied;
+      for (count -= static_cast<int>(copied); count > 0; --count) Store(to++, Load(from++));
     }
   }
 
@@ -92,7 +135,10 @@ class TPixelCursor {
     if (!Done()) rowStart_ = static_cast<std::uint32_t>(height_ - 1 - y_) * rowPixels_;
   }
 
+  static constexpr int kShortCopy = 16;
+
   std::uint8_t* data_;
+  const std::uint8_t* dataEnd_;
   int width_;
   int height_;
   std::uint32_t rowPixels_;

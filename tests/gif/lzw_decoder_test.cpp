@@ -188,6 +188,11 @@ struct Outcome {
   bool operator==(const Outcome&) const = default;
 };
 
+void PrintTo(const Outcome& outcome, std::ostream* out) {
+  *out << (outcome.corrupt ? "corrupt " : "") << outcome.error << " pixels";
+  for (const int index : outcome.indexes) *out << ' ' << index;
+}
+
 Outcome Attempt(const std::vector<std::uint8_t>& data, int width, int height, int bits,
                 bool tolerant, const TCodecProgress& progress) {
   Outcome outcome;
