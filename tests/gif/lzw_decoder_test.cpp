@@ -190,7 +190,8 @@ struct Outcome {
 
 void PrintTo(const Outcome& outcome, std::ostream* out) {
   *out << (outcome.corrupt ? "corrupt " : "") << outcome.error << " pixels";
-  for (const int index : outcome.indexes) *out << ' ' << index;
+  for (const int index : outcome.indexes)
+    *out << ' ' << index;
 }
 
 Outcome Attempt(const std::vector<std::uint8_t>& data, int width, int height, int bits,
