@@ -22,7 +22,7 @@ const std::uint8_t* RemainingBytes(TStream& source, std::int64_t count,
 }  // namespace
 
 TCodeReader::TCodeReader(TStream& source, bool trackPositions) {
-  sourceStart_ = source.Position();
+  const std::int64_t sourceStart = source.Position();
   sourceSize_ = source.Size();
   const std::int64_t count = source.Remaining();
   std::vector<std::uint8_t> copy;
@@ -42,18 +42,20 @@ TCodeReader::TCodeReader(TStream& source, bool trackPositions) {
     at += 1 + length;
     // Zero-length blocks add nothing and do not end the data: a reader fetching blocks as it
     // needs them goes on past them while the source lasts.
-    if (trackPositions && length > 0) blocks_.push_back({filled * 8u, sourceStart_ + at});
+    if (trackPositions && length > 0) blocks_.push_back({filled * 8u, sourceStart + at});
   }
   std::memset(data_.get() + filled, 0, kPadding);
-  bitEnd_ = filled * 8u;
-  sourceEnd_ = sourceStart_ + at;
+  bits_.data = data_.get();
+  bits_.end = filled * 8u;
+  sourceEnd_ = sourceStart + at;
   source.SetPosition(sourceEnd_);
 }
 
 std::int64_t TCodeReader::SourcePosition() {
-  // Running out of bits, such a reader fetches every block left, to the end of the source.
-  if (exhausted_) return sourceSize_;
-  while (blockIndex_ < blocks_.size() && blocks_[blockIndex_].endBit < bitPos_)
+  // Short of bits for the next code, such a reader fetches every block left, to the end.
+  if (bits_.position + bits_.size > bits_.end) return sourceSize_;
+  while (blockIndex_ < blocks_.size() && blocks_[blockIndex_].endBit < bits_.position) {
     ++blockIndex_;
+  }
   return blockIndex_ < blocks_.size() ? blocks_[blockIndex_].sourcePosition : sourceEnd_;
 }

@@ -36,6 +36,31 @@ struct Tables {
   KnownString known[kTableSize];
 };
 
+// The growth of the table: the next code to assign and the code width.
+struct TableSize {
+  std::uint32_t freeCode = 0;
+  std::uint32_t maxCode = 0;
+  int codeSize = 0;
+  bool full = false;  // 12-bit codes exhausted: no entries until the next clear code
+
+  void Reset(int initialCodeSize, std::uint32_t firstFree, TCodeBits& bits) {
+    codeSize = initialCodeSize;
+    maxCode = 1u << codeSize;
+    freeCode = firstFree;
+    bits.SetCodeSize(codeSize);
+  }
+  void Advance(TCodeBits& bits) {
+    if (++freeCode < maxCode) return;
+    if (codeSize < kMaxCodeSize) {
+      ++codeSize;
+      maxCode <<= 1;
+      bits.SetCodeSize(codeSize);
+    } else {
+      full = true;
+    }
+  }
+};
+
 template <int kBits>
 class TLzwDecoder {
  public:
@@ -53,7 +78,7 @@ class TLzwDecoder {
         initCodeSize_(minCodeSize + 1),
         tolerant_(tolerant),
         copyStrings_(copyStrings) {
-    // Codes above the free code and never-assigned entries must read as zero.
+    // Entries never assigned, and those a corrupt stream reaches before assigning them, read 0.
     std::memset(tables_->prefix, 0, sizeof tables_->prefix);
     std::memset(tables_->suffix, 0, sizeof tables_->suffix);
   }
@@ -62,18 +87,13 @@ class TLzwDecoder {
   bool Run();
 
  private:
-  void ResetTable() {
-    codeSize_ = initCodeSize_;
-    maxCode_ = 1u << codeSize_;
-    reader_.SetCodeSize(codeSize_);
-    freeCode_ = firstFree_;
-  }
   void DecodeCodes();
   void StartString(std::uint32_t code);
-  bool DecodeString(std::uint32_t code);
-  bool CopyKnown(std::uint32_t code, std::uint32_t& length);
-  bool SpellOut(std::uint32_t code, std::uint32_t& length);
-  void AddString();
+  bool SpellString(std::uint32_t code);
+  bool TakesKnown(std::uint32_t code) const {
+    return known_ && (code < clearCode_ || (code >= firstFree_ && code <= size_.freeCode));
+  }
+  void CopyKnownStrings(std::uint32_t& code);
   void ReportRunning();
 
   TCodeReader& reader_;
@@ -88,16 +108,13 @@ class TLzwDecoder {
   const bool tolerant_;
   const bool copyStrings_;
 
-  int codeSize_ = 0;
-  std::uint32_t maxCode_ = 0;
-  std::uint32_t freeCode_ = 0;
-  bool tableFull_ = false;
+  TableSize size_;
   std::uint32_t oldCode_ = 0;
   std::uint32_t finChar_ = 0;  // first pixel of the last string written
   bool corrupt_ = false;
 
   // Whether every string of the current table is known (from a clear code on, while the codes
-  // follow the rules), and where the last string written lies: the string of oldCode_.
+  // follow the rules), and where the last string written, that of oldCode_, lies.
   bool known_ = false;
   KnownString last_{};
   int lastX_ = 0;
@@ -117,26 +134,30 @@ bool TLzwDecoder<kBits>::Run() {
 
 template <int kBits>
 void TLzwDecoder<kBits>::DecodeCodes() {
-  ResetTable();
-  std::uint32_t code = reader_.NextCode();
+  TCodeBits& bits = reader_.Bits();
+  size_.Reset(initCodeSize_, firstFree_, bits);
+  std::uint32_t code = bits.Next();
   // The data starts as if just after a clear code, so a leading clear code changes nothing.
   bool started = false;
-  while (code != endCode_ && code != TCodeReader::kEndOfData && !out_.Done()) {
+  while (code != endCode_ && code != TCodeBits::kEndOfData && !out_.Done()) {
     if (code == clearCode_) {
-      ResetTable();
-      code = reader_.NextCode();
-      if (code == TCodeReader::kEndOfData) break;
+      size_.Reset(initCodeSize_, firstFree_, bits);
+      code = bits.Next();
+      if (code == TCodeBits::kEndOfData) break;
       StartString(code);
     } else if (!started) {
       StartString(code);
-    } else if (!DecodeString(code)) {
+    } else if (TakesKnown(code)) {
+      CopyKnownStrings(code);
+      continue;
+    } else if (!SpellString(code)) {
       break;
     }
     started = true;
-    code = reader_.NextCode();
+    code = bits.Next();
     if (progress_.Active()) ReportRunning();
   }
-  if (code == TCodeReader::kEndOfData && !out_.Done()) {
+  if (code == TCodeBits::kEndOfData && !out_.Done()) {
     // The data ran out before the last row. Cut-off files are common, so tolerant decoding
     // keeps what it has and marks it damaged.
     if (!tolerant_) {
@@ -155,62 +176,23 @@ void TLzwDecoder<kBits>::StartString(std::uint32_t code) {
   last_ = {out_.Position(), 1, static_cast<std::uint8_t>(finChar_), true};
   lastX_ = out_.X();
   out_.Put(finChar_);
-  tableFull_ = false;
+  size_.full = false;
   // A first code that is not a root leaves the strings of this table unknown.
   known_ = copyStrings_ && code < clearCode_;
 }
 
+// Writes the string of code by walking the table from the code back to its root, then adds the
+// table entry. False when the walk finds a loop (tolerant decoding).
 template <int kBits>
-bool TLzwDecoder<kBits>::DecodeString(std::uint32_t code) {
-  const std::uint32_t position = out_.Position();
-  const int x = out_.X();
-  // A code past the next free one breaks the table's rules; what it spells depends on entries
-  // defined later, so from here on every string is spelled out through the table.
-  if (known_ && code > freeCode_) known_ = false;
-  std::uint32_t length = 0;
-  const bool copied = known_ && CopyKnown(code, length);
-  if (!copied && !SpellOut(code, length)) return false;
-  if (!tableFull_) AddString();
-  oldCode_ = code;
-  last_ = {position, static_cast<std::uint16_t>(length), static_cast<std::uint8_t>(finChar_),
-           x + static_cast<int>(length) <= out_.Width()};
-  lastX_ = x;
-  return true;
-}
-
-// Writes a known string by copying it from where it was written before; false when it does not
-// lie in one row.
-template <int kBits>
-bool TLzwDecoder<kBits>::CopyKnown(std::uint32_t code, std::uint32_t& length) {
-  if (code < clearCode_) {
-    finChar_ = code & pixelMask_;
-    out_.Put(finChar_);
-    length = 1;
-    return true;
-  }
-  if (code < freeCode_) {
-    const KnownString& string = tables_->known[code];
-    if (!string.inOneRow) return false;
-    out_.Copy(string.position, string.length);
-    finChar_ = string.first;
-    length = string.length;
-    return true;
-  }
-  // The string being defined by this very code: the last string and its own first pixel.
-  if (!last_.inOneRow) return false;
-  out_.Copy(last_.position, last_.length);
-  out_.Put(finChar_);
-  length = last_.length + 1u;
-  return true;
-}
-
-// Walks the table from the code back to its root, then writes the pixels in order.
-template <int kBits>
-bool TLzwDecoder<kBits>::SpellOut(std::uint32_t code, std::uint32_t& length) {
+bool TLzwDecoder<kBits>::SpellString(std::uint32_t code) {
+  // Strings are spelled out when a code breaks the table's rules (what it spells may depend on
+  // entries defined later) or when progress is reported.
+  known_ = false;
   std::uint16_t* stack = tables_->stack;
   int depth = 0;
   std::uint32_t current = code;
-  if (current >= freeCode_) {
+  // A code at or past the next free one: the string being defined by this very code.
+  if (current >= size_.freeCode) {
     current = oldCode_;
     stack[depth++] = static_cast<std::uint16_t>(finChar_);
   }
@@ -225,31 +207,80 @@ bool TLzwDecoder<kBits>::SpellOut(std::uint32_t code, std::uint32_t& length) {
   }
   finChar_ = current & pixelMask_;
   stack[depth++] = static_cast<std::uint16_t>(finChar_);
-  length = static_cast<std::uint32_t>(depth);
-  while (depth > 0)
-    out_.Put(stack[--depth] & 0xFFu);
+  while (depth > 0) out_.Put(stack[--depth] & 0xFFu);
+  if (!size_.full) {
+    tables_->prefix[size_.freeCode] = static_cast<std::uint16_t>(oldCode_);
+    tables_->suffix[size_.freeCode] = static_cast<std::uint16_t>(finChar_);
+    size_.Advance(reader_.Bits());
+  }
+  oldCode_ = code;
   return true;
 }
 
+// Decodes codes while every string of the table is known, copying each from where it was
+// written before. Stops at the first code it does not take (a clear or end code, the end of the
+// data, a code breaking the rules), leaving it in code, or when the image is complete. The
+// state lives in locals meanwhile: stores through the pixel pointer could touch any member.
 template <int kBits>
-void TLzwDecoder<kBits>::AddString() {
-  tables_->prefix[freeCode_] = static_cast<std::uint16_t>(oldCode_);
-  tables_->suffix[freeCode_] = static_cast<std::uint16_t>(finChar_);
-  if (known_) {
-    // The last string followed by the first pixel of this one: it starts where the last one did.
-    const int length = last_.length + 1;
-    tables_->known[freeCode_] = {last_.position, static_cast<std::uint16_t>(length), last_.first,
-                                 lastX_ + length <= out_.Width()};
-  }
-  if (++freeCode_ >= maxCode_) {
-    if (codeSize_ < kMaxCodeSize) {
-      ++codeSize_;
-      maxCode_ <<= 1;
-      reader_.SetCodeSize(codeSize_);
+void TLzwDecoder<kBits>::CopyKnownStrings(std::uint32_t& code) {
+  TPixelCursor<kBits> out = out_;
+  TCodeBits bits = reader_.Bits();
+  TableSize size = size_;
+  Tables& tables = *tables_;
+  std::uint32_t finChar = finChar_;
+  KnownString last = last_;
+  int lastX = lastX_;
+  const std::uint32_t clearCode = clearCode_;
+  const std::uint32_t firstFree = firstFree_;
+  const std::uint32_t pixelMask = pixelMask_;
+  const int width = out.Width();
+  const auto copy = [&out](const KnownString& string) {
+    if (string.inOneRow) {
+      out.Copy(string.position, string.length);
     } else {
-      tableFull_ = true;
+      out.CopyAcrossRows(string.position, string.length);
     }
-  }
+  };
+  do {
+    const std::uint32_t position = out.Position();
+    const int x = out.X();
+    std::uint32_t length;
+    if (code < clearCode) {
+      finChar = code & pixelMask;
+      out.Put(finChar);
+      length = 1;
+    } else if (code < size.freeCode) {
+      const KnownString string = tables.known[code];
+      copy(string);
+      finChar = string.first;
+      length = string.length;
+    } else {
+      // The string being defined: the last one and its own first pixel.
+      copy(last);
+      out.Put(finChar);
+      length = last.length + 1u;
+    }
+    if (!size.full) {
+      tables.prefix[size.freeCode] = static_cast<std::uint16_t>(oldCode_);
+      tables.suffix[size.freeCode] = static_cast<std::uint16_t>(finChar);
+      // The last string and the first pixel of this one: it starts where the last one did.
+      const int added = last.length + 1;
+      tables.known[size.freeCode] = {last.position, static_cast<std::uint16_t>(added), last.first,
+                                     lastX + added <= width};
+      size.Advance(bits);
+    }
+    oldCode_ = code;
+    last = {position, static_cast<std::uint16_t>(length), static_cast<std::uint8_t>(finChar),
+            x + static_cast<int>(length) <= width};
+    lastX = x;
+    code = bits.Next();
+  } while (!out.Done() && (code < clearCode || (code >= firstFree && code <= size.freeCode)));
+  out_ = out;
+  reader_.Bits() = bits;
+  size_ = size;
+  finChar_ = finChar;
+  last_ = last;
+  lastX_ = lastX;
 }
 
 template <int kBits>
@@ -271,7 +302,7 @@ bool Decode(TStream& source, const TDibInfo& header, bool interlaced,
   TPixelCursor<kBits> out(pixels, header.width, header.height, DibRowBytes(header.width, kBits),
                           interlaced);
   // Copying strings from the output needs every pixel to read back as written, and is left out
-  // while progress is reported.
+  // while progress is reported after every code.
   const bool copyStrings = !progress.Active() && frameBits <= kBits;
   return TLzwDecoder<kBits>(reader, out, minCodeSize, frameBits, tolerant, progress, copyStrings)
       .Run();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 #include "gif/interlace.h"
@@ -54,6 +55,25 @@ class TPixelCursor {
       count -= n;
       x_ += n;
       if (x_ == width_) NextRow();
+    }
+  }
+
+  // Copies count pixels that were written before, starting at position from and going on, as
+  // they were written, into the rows that followed.
+  void CopyAcrossRows(std::uint32_t from, int count) {
+    std::uint32_t fromX = from % rowPixels_;
+    std::uint32_t fromRow = from - fromX;
+    while (count > 0 && !Done()) {
+      const int n = std::min({count, width_ - x_, width_ - static_cast<int>(fromX)});
+      CopyRun(fromRow + fromX, rowStart_ + static_cast<std::uint32_t>(x_), n);
+      count -= n;
+      x_ += n;
+      fromX += static_cast<std::uint32_t>(n);
+      if (x_ == width_) NextRow();
+      if (fromX == static_cast<std::uint32_t>(width_)) {
+        fromRow = RowAfter(fromRow);
+        fromX = 0;
+      }
     }
   }
 
@@ -122,6 +142,15 @@ class TPixelCursor {
       to += copied;
       for (count -= static_cast<int>(copied); count > 0; --count) Store(to++, Load(from++));
     }
+  }
+
+  // The start of the row written after the one starting at rowStart.
+  std::uint32_t RowAfter(std::uint32_t rowStart) const {
+    if (!interlace_) return rowStart - rowPixels_;
+    const int y = height_ - 1 - static_cast<int>(rowStart / rowPixels_);
+    int pass = y % 8 == 0 ? 0 : y % 8 == 4 ? 1 : y % 4 == 2 ? 2 : 3;
+    const int next = NextInterlacedRow(y, height_, pass);
+    return static_cast<std::uint32_t>(height_ - 1 - next) * rowPixels_;
   }
 
   void NextRow() {
