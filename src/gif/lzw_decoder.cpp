@@ -228,6 +228,7 @@ void TLzwDecoder<kBits>::CopyKnownStrings(std::uint32_t& code) {
   TableSize size = size_;
   Tables& tables = *tables_;
   std::uint32_t finChar = finChar_;
+  std::uint32_t oldCode = oldCode_;
   KnownString last = last_;
   int lastX = lastX_;
   const std::uint32_t clearCode = clearCode_;
@@ -261,7 +262,7 @@ void TLzwDecoder<kBits>::CopyKnownStrings(std::uint32_t& code) {
       length = last.length + 1u;
     }
     if (!size.full) {
-      tables.prefix[size.freeCode] = static_cast<std::uint16_t>(oldCode_);
+      tables.prefix[size.freeCode] = static_cast<std::uint16_t>(oldCode);
       tables.suffix[size.freeCode] = static_cast<std::uint16_t>(finChar);
       // The last string and the first pixel of this one: it starts where the last one did.
       const int added = last.length + 1;
@@ -269,7 +270,7 @@ void TLzwDecoder<kBits>::CopyKnownStrings(std::uint32_t& code) {
                                      lastX + added <= width};
       size.Advance(bits);
     }
-    oldCode_ = code;
+    oldCode = code;
     last = {position, static_cast<std::uint16_t>(length), static_cast<std::uint8_t>(finChar),
             x + static_cast<int>(length) <= width};
     lastX = x;
@@ -279,6 +280,7 @@ void TLzwDecoder<kBits>::CopyKnownStrings(std::uint32_t& code) {
   reader_.Bits() = bits;
   size_ = size;
   finChar_ = finChar;
+  oldCode_ = oldCode;
   last_ = last;
   lastX_ = lastX;
 }
