@@ -41,7 +41,9 @@ struct TableSize {
   std::uint32_t freeCode = 0;
   std::uint32_t maxCode = 0;
   int codeSize = 0;
-  bool full = false;  // 12-bit codes exhausted: no entries until the next clear code
+
+  // 12-bit codes exhausted: no entries until the next clear code.
+  bool Full() const { return freeCode >= kTableSize; }
 
   void Reset(int initialCodeSize, std::uint32_t firstFree, TCodeBits& bits) {
     codeSize = initialCodeSize;
@@ -50,14 +52,10 @@ struct TableSize {
     bits.SetCodeSize(codeSize);
   }
   void Advance(TCodeBits& bits) {
-    if (++freeCode < maxCode) return;
-    if (codeSize < kMaxCodeSize) {
-      ++codeSize;
-      maxCode <<= 1;
-      bits.SetCodeSize(codeSize);
-    } else {
-      full = true;
-    }
+    if (++freeCode < maxCode || codeSize == kMaxCodeSize) return;
+    ++codeSize;
+    maxCode <<= 1;
+    bits.SetCodeSize(codeSize);
   }
 };
 
@@ -176,7 +174,6 @@ void TLzwDecoder<kBits>::StartString(std::uint32_t code) {
   last_ = {out_.Position(), 1, static_cast<std::uint8_t>(finChar_), true};
   lastX_ = out_.X();
   out_.Put(finChar_);
-  size_.full = false;
   // A first code that is not a root leaves the strings of this table unknown.
   known_ = copyStrings_ && code < clearCode_;
 }
@@ -208,7 +205,7 @@ bool TLzwDecoder<kBits>::SpellString(std::uint32_t code) {
   finChar_ = current & pixelMask_;
   stack[depth++] = static_cast<std::uint16_t>(finChar_);
   while (depth > 0) out_.Put(stack[--depth] & 0xFFu);
-  if (!size_.full) {
+  if (!size_.Full()) {
     tables_->prefix[size_.freeCode] = static_cast<std::uint16_t>(oldCode_);
     tables_->suffix[size_.freeCode] = static_cast<std::uint16_t>(finChar_);
     size_.Advance(reader_.Bits());
@@ -261,7 +258,7 @@ void TLzwDecoder<kBits>::CopyKnownStrings(std::uint32_t& code) {
       out.Put(finChar);
       length = last.length + 1u;
     }
-    if (!size.full) {
+    if (!size.Full()) {
       tables.prefix[size.freeCode] = static_cast<std::uint16_t>(oldCode);
       tables.suffix[size.freeCode] = static_cast<std::uint16_t>(finChar);
       // The last string and the first pixel of this one: it starts where the last one did.
