@@ -55,7 +55,8 @@ std::int64_t DecodeWithCodec(const std::vector<std::uint8_t>& bytes) {
   for (int i = 0; i < image.FrameCount(); ++i) {
     TGIFFrame& frame = *image.FrameAt(i);
     DecodeToDib(frame, dib);
-    pixels += std::int64_t{frame.SharedPixels()->FrameSize().cx} * frame.SharedPixels()->FrameSize().cy;
+    pixels +=
+        std::int64_t{frame.SharedPixels()->FrameSize().cx} * frame.SharedPixels()->FrameSize().cy;
   }
   return pixels;
 }
@@ -67,8 +68,8 @@ struct MemoryReader {
 
 int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int count) {
   auto* reader = static_cast<MemoryReader*>(gif->UserData);
-  const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(count),
-                                              reader->bytes->size() - reader->at);
+  const std::size_t n =
+      std::min<std::size_t>(static_cast<std::size_t>(count), reader->bytes->size() - reader->at);
   std::memcpy(buffer, reader->bytes->data() + reader->at, n);
   reader->at += n;
   return static_cast<int>(n);
@@ -92,14 +93,16 @@ std::int64_t DecodeWithGiflib(const std::vector<std::uint8_t>& bytes) {
       const int height = gif->Image.Height;
       buffer.resize(static_cast<std::size_t>(width) * height);
       for (int y = 0; ok && y < height; ++y) {
-        ok = DGifGetLine(gif, buffer.data() + static_cast<std::size_t>(y) * width, width) != GIF_ERROR;
+        ok = DGifGetLine(gif, buffer.data() + static_cast<std::size_t>(y) * width, width) !=
+             GIF_ERROR;
       }
       pixels += std::int64_t{width} * height;
     } else if (type == EXTENSION_RECORD_TYPE) {
       int code;
       GifByteType* block;
       ok = DGifGetExtension(gif, &code, &block) != GIF_ERROR;
-      while (ok && block != nullptr) ok = DGifGetExtensionNext(gif, &block) != GIF_ERROR;
+      while (ok && block != nullptr)
+        ok = DGifGetExtensionNext(gif, &block) != GIF_ERROR;
     }
   }
   ok = ok && type == TERMINATE_RECORD_TYPE;
@@ -177,7 +180,8 @@ int MeasureChild(const std::string& decoder, const std::string& path) {
   // "baseline": the program and the file's bytes alone.
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {
-    if (line.starts_with("VmHWM:")) std::printf("%ld\n", std::strtol(line.c_str() + 6, nullptr, 10));
+    if (line.starts_with("VmHWM:"))
+      std::printf("%ld\n", std::strtol(line.c_str() + 6, nullptr, 10));
   }
   return 0;
 }
@@ -211,18 +215,20 @@ long PeakMemoryKiB(const char* self, const char* decoder, const std::string& pat
 }
 
 void PrintPeakMemory(const char* self, const std::vector<CorpusFile>& corpus) {
-  const auto largest = std::max_element(corpus.begin(), corpus.end(), [](const auto& a, const auto& b) {
-    return a.pixels < b.pixels;
-  });
+  const auto largest =
+      std::max_element(corpus.begin(), corpus.end(),
+                       [](const auto& a, const auto& b) { return a.pixels < b.pixels; });
   if (largest == corpus.end()) return;
   const char* fromEnvironment = std::getenv("QI_TESTDATA_DIR");
   const std::string path =
-      (fs::path(fromEnvironment ? fromEnvironment : QI_TESTDATA_DIR) / "gif" / largest->name).string();
+      (fs::path(fromEnvironment ? fromEnvironment : QI_TESTDATA_DIR) / "gif" / largest->name)
+          .string();
   const long baseline = PeakMemoryKiB(self, "baseline", path);
   const long codec = PeakMemoryKiB(self, "codec", path);
   const long giflib = PeakMemoryKiB(self, "giflib", path);
-  std::printf("\npeak memory decoding %s (%lld pixels), KiB above a process that only read the file:\n",
-              largest->name.c_str(), static_cast<long long>(largest->pixels));
+  std::printf(
+      "\npeak memory decoding %s (%lld pixels), KiB above a process that only read the file:\n",
+      largest->name.c_str(), static_cast<long long>(largest->pixels));
   std::printf("  codec %ld, giflib %ld (baseline %ld KiB)\n", codec - baseline, giflib - baseline,
               baseline);
 }
@@ -230,7 +236,8 @@ void PrintPeakMemory(const char* self, const std::vector<CorpusFile>& corpus) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "--peak-memory") == 0) return MeasureChild(argv[2], argv[3]);
+  if (argc == 4 && std::strcmp(argv[1], "--peak-memory") == 0)
+    return MeasureChild(argv[2], argv[3]);
   benchmark::Initialize(&argc, argv);
   const std::vector<CorpusFile> corpus = LoadCorpus();
   if (corpus.empty()) {
@@ -239,12 +246,14 @@ int main(int argc, char** argv) {
   }
   for (const CorpusFile& file : corpus) {
     benchmark::RegisterBenchmark(("codec/" + file.name).c_str(), [&file](benchmark::State& state) {
-      for (auto _ : state) benchmark::DoNotOptimize(DecodeWithCodec(file.bytes));
+      for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeWithCodec(file.bytes));
       state.counters["px/s"] = benchmark::Counter(static_cast<double>(file.pixels),
                                                   benchmark::Counter::kIsIterationInvariantRate);
     });
     benchmark::RegisterBenchmark(("giflib/" + file.name).c_str(), [&file](benchmark::State& state) {
-      for (auto _ : state) benchmark::DoNotOptimize(DecodeWithGiflib(file.bytes));
+      for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeWithGiflib(file.bytes));
       state.counters["px/s"] = benchmark::Counter(static_cast<double>(file.pixels),
                                                   benchmark::Counter::kIsIterationInvariantRate);
     });

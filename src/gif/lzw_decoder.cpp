@@ -204,7 +204,8 @@ bool TLzwDecoder<kBits>::SpellString(std::uint32_t code) {
   }
   finChar_ = current & pixelMask_;
   stack[depth++] = static_cast<std::uint16_t>(finChar_);
-  while (depth > 0) out_.Put(stack[--depth] & 0xFFu);
+  while (depth > 0)
+    out_.Put(stack[--depth] & 0xFFu);
   if (!size_.Full()) {
     tables_->prefix[size_.freeCode] = static_cast<std::uint16_t>(oldCode_);
     tables_->suffix[size_.freeCode] = static_cast<std::uint16_t>(finChar_);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "gif/interlace.h"
@@ -43,7 +43,8 @@ class TPixelCursor {
   // one row.
   void Copy(std::uint32_t from, int count) {
     if constexpr (kBits == 8) {
-      if (count <= kShortCopy && x_ + kShortCopy <= width_ && data_ + from + kShortCopy <= dataEnd_) {
+      if (count <= kShortCopy && x_ + kShortCopy <= width_ &&
+          data_ + from + kShortCopy <= dataEnd_) {
         CopyShort(from, count);
         return;
       }
@@ -123,7 +124,8 @@ class TPixelCursor {
     if constexpr (kBits == 8) {
       std::memcpy(data_ + to, data_ + from, static_cast<std::size_t>(count));
     } else {
-      for (; count > 0 && to % kPixelsPerByte != 0; --count) Store(to++, Load(from++));
+      for (; count > 0 && to % kPixelsPerByte != 0; --count)
+        Store(to++, Load(from++));
       const int bytes = count / kPixelsPerByte;
       const std::uint8_t* source = data_ + from / kPixelsPerByte;
       std::uint8_t* dest = data_ + to / kPixelsPerByte;
@@ -140,7 +142,8 @@ class TPixelCursor {
       const auto copied = static_cast<std::uint32_t>(bytes * kPixelsPerByte);
       from += copied;
       to += copied;
-      for (count -= static_cast<int>(copied); count > 0; --count) Store(to++, Load(from++));
+      for (count -= static_cast<int>(copied); count > 0; --count)
+        Store(to++, Load(from++));
     }
   }
 

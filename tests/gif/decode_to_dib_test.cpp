@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "decode_helpers.h"
+#include "error_message.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "gif/decode_to_dib.h"
@@ -75,12 +76,8 @@ TEST(DecodeToDib, FrameWithoutColourTableFails) {
                        .Image(0, 0, 1, 1, 0x00, EncodeLzw({0}, 2))
                        .Trailer()
                        .Data();
-  try {
-    DecodeGifFrame(gif);
-    FAIL();
-  } catch (const EInvalidGraphicOperation& error) {
-    EXPECT_EQ(error.Message(), "Wrong number of colors; must be a power of 2");
-  }
+  EXPECT_EQ(MessageOf<EInvalidGraphicOperation>([&] { DecodeGifFrame(gif); }),
+            "Wrong number of colors; must be a power of 2");
 }
 
 TEST(DecodeToDib, TruncatedDataMarksTheFrameAndKeepsItsRows) {

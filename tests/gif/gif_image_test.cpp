@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "error_message.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "gif/gif_image.h"
@@ -29,15 +30,6 @@ std::vector<std::uint8_t> TwoFrameGif() {
 void Load(TGIFImage& image, const std::vector<std::uint8_t>& gif) {
   TMemoryStream stream(gif);
   image.LoadFromStream(stream);
-}
-
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Exception& error) {
-    return error.Message();
-  }
-  return "(no error)";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "decode_helpers.h"
+#include "error_message.h"
 #include "framework/core/exceptions.h"
 #include "gif/interlace.h"
 #include "giflib_oracle.h"
@@ -19,16 +20,6 @@ std::vector<std::uint8_t> RandomPixels(std::size_t count, int colors, unsigned s
         i > 0 && random() % 3 != 0 ? pixels[i - 1] : static_cast<std::uint8_t>(random() % colors);
   }
   return pixels;
-}
-
-template <typename Error>
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& error) {
-    return error.Message();
-  }
-  return "(no error)";
 }
 
 }  // namespace
