@@ -29,12 +29,12 @@ void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
 }
 
 int TGIFImage::Width() {
-  if (Empty() || currentIndex_ < 0 || currentIndex_ >= FrameCount()) return 0;
+  if (currentIndex_ < 0 || currentIndex_ >= FrameCount() || Empty()) return 0;
   return FrameAt(currentIndex_)->FrameWidth();
 }
 
 int TGIFImage::Height() {
-  if (Empty() || currentIndex_ < 0 || currentIndex_ >= FrameCount()) return 0;
+  if (currentIndex_ < 0 || currentIndex_ >= FrameCount() || Empty()) return 0;
   return FrameAt(currentIndex_)->FrameHeight();
 }
 
