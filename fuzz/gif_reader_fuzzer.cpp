@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::int64_t kPixelBudget = std::int64_t{1} << 24;
+constexpr std::int64_t kPixelBudget = std::int64_t{1} << 20;
 
 }  // namespace
 
