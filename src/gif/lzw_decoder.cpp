@@ -98,6 +98,10 @@ class TLzwDecoder {
   TPixelCursor<kBits>& out_;
   const TCodecProgress& progress_;
   std::unique_ptr<Tables> tables_;
+  // Pixel values are masked to the colour table's size. The root codes, which stand for one
+  // pixel each, are all codes below the clear code, whatever that size: encoders often give a
+  // frame a smaller code size than its table's depth, and its table entries then start below
+  // the table's size.
   const std::uint32_t pixelMask_;
   const std::uint32_t clearCode_;
   const std::uint32_t endCode_;
@@ -155,8 +159,9 @@ void TLzwDecoder<kBits>::DecodeCodes() {
     code = bits.Next();
     if (progress_.Active()) ReportRunning();
   }
+  // Running out of data after the last pixel needs no end code: files cut there are common.
   if (code == TCodeBits::kEndOfData && !out_.Done()) {
-    // The data ran out before the last row. Cut-off files are common, so tolerant decoding
+    // The data ran out before the last row. Cut-off files are common too, so tolerant decoding
     // keeps what it has and marks it damaged.
     if (!tolerant_) {
       if (reader_.CutShort()) throw EReadError(messages::kReadError);
