@@ -1,0 +1,1 @@
+qi_fuzzer(gif_reader_fuzzer gif_reader_fuzzer.cpp qi_gif)

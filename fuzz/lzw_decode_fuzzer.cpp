@@ -1,0 +1,59 @@
+// Feeds arbitrary code streams to the LZW decoder alone, in every output depth, interlaced or
+// not, strict or tolerant, with and without progress reporting (the two decoding paths must
+// agree). The first 4 bytes choose the frame: width, height, colour bits and flags.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "framework/core/exceptions.h"
+#include "framework/core/memory_stream.h"
+#include "gif/image_size.h"
+#include "gif/lzw_decoder.h"
+
+namespace {
+
+struct Result {
+  std::vector<std::uint8_t> pixels;
+  bool corrupt = false;
+  bool failed = false;
+};
+
+Result Decode(const std::uint8_t* data, std::size_t size, const TDibInfo& info, bool interlaced,
+              std::uint8_t frameBits, bool tolerant, const TCodecProgress& progress) {
+  Result result;
+  result.pixels.assign(
+      static_cast<std::size_t>(CheckedBitmapBytes(info.width, info.height, info.bitCount)), 0);
+  TMemoryStream source(std::vector<std::uint8_t>(data, data + size));
+  try {
+    LzwDecode(source, info, interlaced, progress, result.corrupt, result.pixels.data(), frameBits,
+              tolerant);
+  } catch (const Exception&) {
+    result.failed = true;
+  }
+  return result;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 4) return 0;
+  const int width = 1 + data[0] % 64;
+  const int height = 1 + data[1] % 64;
+  const auto frameBits = static_cast<std::uint8_t>(1 + data[2] % 8);
+  const bool interlaced = (data[3] & 1) != 0;
+  const bool tolerant = (data[3] & 2) != 0;
+  const TDibInfo info{width, height,
+                      static_cast<std::uint16_t>(frameBits == 1   ? 1
+                                                 : frameBits <= 4 ? 4
+                                                                  : 8)};
+  const Result fast = Decode(data + 4, size - 4, info, interlaced, frameBits, tolerant, {});
+  const TCodecProgress silent([](TObject*, TProgressStage, std::uint8_t, const std::string&) {},
+                              nullptr);
+  const Result walked = Decode(data + 4, size - 4, info, interlaced, frameBits, tolerant, silent);
+  if (fast.failed != walked.failed || fast.corrupt != walked.corrupt ||
+      (!fast.failed && fast.pixels != walked.pixels)) {
+    std::abort();  // the two decoding paths disagree
+  }
+  return 0;
+}

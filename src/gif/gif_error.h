@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// Raises the codec's failures: every GIF message travels as EInvalidGraphicOperation.
+[[noreturn]] void GifError(const std::string& message);

@@ -1,0 +1,47 @@
+#include "decode_helpers.h"
+
+#include "framework/core/memory_stream.h"
+#include "gif/decode_to_dib.h"
+#include "gif/dib_header.h"
+#include "gif/gif_image.h"
+#include "gif/image_size.h"
+#include "gif/lzw_decoder.h"
+#include "giflib_oracle.h"
+
+RawDecode DecodeRaw(const std::vector<std::uint8_t>& data, int width, int height, int frameBits,
+                    bool interlaced, bool tolerant, const TCodecProgress& progress) {
+  const TDibInfo info{width, height,
+                      static_cast<std::uint16_t>(frameBits == 1   ? 1
+                                                 : frameBits <= 4 ? 4
+                                                                  : 8)};
+  const std::int64_t imageSize = CheckedBitmapBytes(width, height, info.bitCount);
+  TMemoryStream dib;
+  WriteDibHeaders(dib, info, imageSize, {});
+  const std::int64_t offset = dib.Size();
+  dib.SetSize(offset + imageSize);
+  TMemoryStream source(data);
+  RawDecode result;
+  LzwDecode(source, info, interlaced, progress, result.corrupt, dib.Memory() + offset,
+            static_cast<std::uint8_t>(frameBits), tolerant);
+  result.indexes = ReadDibPixels(dib).indexes;
+  return result;
+}
+
+DecodedFrame DecodeGifFrame(const std::vector<std::uint8_t>& gif, int index) {
+  TGIFImage image;
+  TMemoryStream stream(gif);
+  image.ReadGif(stream.Size(), stream, false);
+  TMemoryStream dib;
+  DecodeToDib(*image.FrameAt(index), dib);
+  return {ReadDibPixels(dib), image.FrameAt(index)->Corrupted()};
+}
+
+std::vector<std::uint8_t> InFileOrder(const std::vector<std::uint8_t>& indexes, int width,
+                                      int height, bool interlaced) {
+  std::vector<std::uint8_t> ordered;
+  for (const int y : GifRowOrder(height, interlaced)) {
+    const auto row = indexes.begin() + static_cast<long>(y) * width;
+    ordered.insert(ordered.end(), row, row + width);
+  }
+  return ordered;
+}

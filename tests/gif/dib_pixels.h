@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "gif/color_table.h"
+
+class TMemoryStream;
+
+// A bitmap file image as DecodeToDib writes it, read back for checking: its header fields, its
+// palette and its pixels as one colour index per byte, top row first.
+struct DibPixels {
+  int width = 0;
+  int height = 0;
+  int bitCount = 0;
+  std::uint32_t fileSize = 0;
+  std::uint32_t pixelOffset = 0;
+  std::uint32_t imageSize = 0;
+  std::vector<RgbQuad> palette;
+  std::vector<std::uint8_t> indexes;
+  std::vector<std::uint8_t> rowPadding;  // the bytes after the last pixel of every row
+};
+
+DibPixels ReadDibPixels(const TMemoryStream& dib);
