@@ -34,9 +34,10 @@ class Worker : public TThread {
   TApplication& application_;
 };
 
-using Synchronize = HeadlessTest;
+// Named for the ThreadSanitizer run, which takes the suites whose names start with "Thread".
+using ThreadSynchronizeWithTheLoop = HeadlessTest;
 
-TEST_F(Synchronize, CallsFromAWorkerRunOnTheUiThreadWhileTheLoopRuns) {
+TEST_F(ThreadSynchronizeWithTheLoop, CallsFromAWorkerRunOnTheUiThreadWhileTheLoopRuns) {
   NewForm();
   Worker worker(*application_);
   worker.Resume();

@@ -40,7 +40,8 @@ TEST(HeadlessBackend, OnlyLookingLeavesAWakeUpForTheNextWait) {
   EXPECT_EQ(backend.NowMs(), 10u);  // the wake-up was used up: this wait took its time
 }
 
-TEST(HeadlessBackend, AWaitWithoutLimitEndsWhenAnotherThreadInjects) {
+// Named for the ThreadSanitizer run, which takes the suites whose names start with "Thread".
+TEST(ThreadHeadlessBackend, AWaitWithoutLimitEndsWhenAnotherThreadInjects) {
   THeadlessBackend backend;
   std::thread other([&] { backend.RequestClose(nullptr); });
   const auto event = backend.WaitEvent(std::nullopt);
