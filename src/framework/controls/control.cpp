@@ -62,10 +62,6 @@ void TControl::SetVisible(bool value) {
   VisibleChanged();
 }
 
-bool TControl::Showing() const {
-  return visible_ && parent_ != nullptr && parent_->Showing();
-}
-
 void TControl::SetEnabled(bool value) {
   if (enabled_ == value) return;
   enabled_ = value;

@@ -68,8 +68,6 @@ class TControl : public TComponent {
   void SetVisible(bool value);
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
-  // Visible, and so are all its parents up to a shown top-level control.
-  virtual bool Showing() const;
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool value);

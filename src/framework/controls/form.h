@@ -66,7 +66,6 @@ class TForm : public TWinControl {
   // and creation goes on.
   void AfterConstruction();
 
-  bool Showing() const override { return Visible(); }
   bool Active() const { return active_; }
 
   TWinControl* ActiveControl() const { return activeControl_; }

@@ -71,12 +71,6 @@ std::optional<TPostedMessage> TakePosted() {
   return first;
 }
 
-bool HasPosted() {
-  TQueueState& state = State();
-  std::lock_guard lock(state.mutex);
-  return !state.posted.empty();
-}
-
 void Deliver(TPostedMessage& posted) {
   if (!IsWindow(posted.window) || !posted.window->procedure) return;
   posted.window->procedure(posted.message);

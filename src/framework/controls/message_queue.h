@@ -32,7 +32,6 @@ void RemoveWindow(HWND window);
 
 // The oldest posted message, or none.
 std::optional<TPostedMessage> TakePosted();
-bool HasPosted();
 // Delivers a message to its window's procedure, if the window still exists.
 void Deliver(TPostedMessage& posted);
 

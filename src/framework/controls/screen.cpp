@@ -90,14 +90,6 @@ void TScreen::SetCursor(TCursor value) {
     form->UpdateCursor();
 }
 
-int TScreen::Width() const {
-  return HasWindowBackend() ? WindowBackend().ScreenWidth() : 0;
-}
-
-int TScreen::Height() const {
-  return HasWindowBackend() ? WindowBackend().ScreenHeight() : 0;
-}
-
 int TScreen::PixelsPerInch() const {
   if (pixelsPerInch_ > 0) return pixelsPerInch_;
   const int reported = HasWindowBackend() ? WindowBackend().ScreenPixelsPerInch() : 0;

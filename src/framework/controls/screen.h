@@ -9,7 +9,7 @@
 
 class TForm;
 
-// The screen: its size and pixels per inch, the forms on it with the active one, the table of
+// The screen: its pixels per inch, the forms on it with the active one, the table of
 // cursors by number and the current screen cursor.
 //
 // The cursor table maps a cursor number to a cursor handle and owns what it holds:
@@ -35,8 +35,6 @@ class TScreen : public TComponent {
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value);
 
-  int Width() const;
-  int Height() const;
   // The backend's value unless a test set one.
   int PixelsPerInch() const;
   void SetPixelsPerInch(int value) { pixelsPerInch_ = value; }

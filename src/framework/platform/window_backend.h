@@ -19,7 +19,7 @@
 //   - the event stream of all its windows (input_event.h), waited for with a timeout, and a
 //     wake-up that any thread may call to end a wait early;
 //   - a monotonic clock in milliseconds, which the message loop and its timers run on;
-//   - the screen's size and pixels per inch.
+//   - the screen's pixels per inch.
 // Except for Wake, every call comes from the UI thread.
 class TWindowBackend {
  public:
@@ -50,8 +50,6 @@ class TWindowBackend {
 
   virtual std::uint64_t NowMs() = 0;
 
-  virtual int ScreenWidth() = 0;
-  virtual int ScreenHeight() = 0;
   virtual int ScreenPixelsPerInch() = 0;
 };
 

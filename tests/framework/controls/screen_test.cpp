@@ -86,7 +86,7 @@ TEST_F(CursorTable, TheScreenFreesWhatItHoldsWhenItGoes) {
 
 TEST_F(CursorTable, PixelsPerInchComesFromTheBackendUnlessSet) {
   EXPECT_EQ(Screen->PixelsPerInch(), 96);
-  backend_.SetScreen(1024, 768, 120);
+  backend_.SetScreenPixelsPerInch(120);
   EXPECT_EQ(Screen->PixelsPerInch(), 120);
   Screen->SetPixelsPerInch(144);
   EXPECT_EQ(Screen->PixelsPerInch(), 144);

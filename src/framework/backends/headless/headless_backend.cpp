@@ -89,11 +89,6 @@ void THeadlessBackend::Inject(const TInputEvent& event) {
   changed_.notify_all();
 }
 
-bool THeadlessBackend::HasPendingInput() {
-  std::lock_guard lock(mutex_);
-  return !events_.empty();
-}
-
 void THeadlessBackend::MoveMouse(TNativeWindow* window, int x, int y) {
   Inject({TInputEventKind::kMouseMove, window, x, y});
 }
@@ -111,10 +106,4 @@ void THeadlessBackend::PressKey(TNativeWindow* window, int key, TShiftState shif
 
 void THeadlessBackend::RequestClose(TNativeWindow* window) {
   Inject({TInputEventKind::kCloseRequest, window});
-}
-
-void THeadlessBackend::SetScreen(int width, int height, int pixelsPerInch) {
-  screenWidth_ = width;
-  screenHeight_ = height;
-  pixelsPerInch_ = pixelsPerInch;
 }

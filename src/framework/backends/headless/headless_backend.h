@@ -32,8 +32,6 @@ class THeadlessBackend : public TWindowBackend {
   std::optional<TInputEvent> WaitEvent(std::optional<std::uint64_t> timeoutMs) override;
   void Wake() override;
   std::uint64_t NowMs() override;
-  int ScreenWidth() override { return screenWidth_; }
-  int ScreenHeight() override { return screenHeight_; }
   int ScreenPixelsPerInch() override { return pixelsPerInch_; }
 
   // Time.
@@ -46,17 +44,15 @@ class THeadlessBackend : public TWindowBackend {
   void Click(TNativeWindow* window, int x, int y);
   void PressKey(TNativeWindow* window, int key, TShiftState shift = 0);
   void RequestClose(TNativeWindow* window);
-  bool HasPendingInput();
 
   // Message boxes.
   const std::vector<TMessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
-  void ClearMessageBoxes() { messageBoxes_.clear(); }
   void QueueMessageBoxAnswer(int answer) { answers_.push_back(answer); }
 
   // Windows that exist now, oldest first.
   std::vector<THeadlessWindow*> Windows() const;
 
-  void SetScreen(int width, int height, int pixelsPerInch);
+  void SetScreenPixelsPerInch(int value) { pixelsPerInch_ = value; }
 
  private:
   class TrackedWindow;
@@ -72,7 +68,5 @@ class THeadlessBackend : public TWindowBackend {
   std::deque<int> answers_;
   std::vector<THeadlessWindow*> windows_;
   std::map<TSystemCursor, std::unique_ptr<TCursorObject>> systemCursors_;
-  int screenWidth_ = 1024;
-  int screenHeight_ = 768;
   int pixelsPerInch_ = 96;
 };

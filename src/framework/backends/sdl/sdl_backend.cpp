@@ -95,16 +95,6 @@ std::uint64_t TSdlBackend::NowMs() {
   return SDL_GetTicks64();
 }
 
-int TSdlBackend::ScreenWidth() {
-  SDL_DisplayMode mode;
-  return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 0;
-}
-
-int TSdlBackend::ScreenHeight() {
-  SDL_DisplayMode mode;
-  return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 0;
-}
-
 int TSdlBackend::ScreenPixelsPerInch() {
   return kPixelsPerInch;
 }

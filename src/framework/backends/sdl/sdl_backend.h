@@ -27,8 +27,6 @@ class TSdlBackend : public TWindowBackend {
   std::optional<TInputEvent> WaitEvent(std::optional<std::uint64_t> timeoutMs) override;
   void Wake() override;
   std::uint64_t NowMs() override;
-  int ScreenWidth() override;
-  int ScreenHeight() override;
   int ScreenPixelsPerInch() override;
 
  private:

@@ -84,9 +84,9 @@ class SdlUnderXvfb : public ::testing::Test {
       program.application_.Terminate();
     });
     std::thread driver([actions] {
-      const std::string window = CommandOutput(
-          std::string("timeout 10 xdotool search --sync --onlyvisible --name '^") +
-          SdlProgram::kCaption + "$' | head -n 1");
+      const std::string window =
+          CommandOutput(std::string("timeout 10 xdotool search --sync --onlyvisible --name '^") +
+                        SdlProgram::kCaption + "$' | head -n 1");
       if (window.empty()) return;
       std::string command = actions;
       command.replace(command.find("WID"), 3, window);

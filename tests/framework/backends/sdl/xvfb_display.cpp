@@ -1,37 +1,33 @@
 #include "xvfb_display.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <thread>
 #include <vector>
 
 extern char** environ;
 
 namespace {
 
-bool DisplayInUse(int number) {
-  const std::string n = std::to_string(number);
-  return std::filesystem::exists("/tmp/.X11-unix/X" + n) ||
-         std::filesystem::exists("/tmp/.X" + n + "-lock");
-}
-
-bool WaitForSocket(int number, pid_t pid) {
-  const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-  for (int i = 0; i < 100; ++i) {
-    if (std::filesystem::exists(socket)) return true;
-    int status = 0;
-    if (waitpid(pid, &status, WNOHANG) == pid) return false;  // it gave up
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+// Reads the display number Xvfb writes to its -displayfd pipe once it accepts connections; -1
+// when it does not within a few seconds.
+int ReadDisplayNumber(int fd) {
+  std::string text;
+  for (;;) {
+    pollfd ready{fd, POLLIN, 0};
+    if (poll(&ready, 1, 10000) <= 0) return -1;
+    char c = 0;
+    if (read(fd, &c, 1) != 1) return -1;
+    if (c == '\n') break;
+    text += c;
   }
-  return false;
+  return text.empty() ? -1 : std::atoi(text.c_str());
 }
 
 }  // namespace
@@ -58,34 +54,40 @@ TXvfbDisplay::TXvfbDisplay() {
     problem_ = "Xvfb is not installed (scripts/setup.sh installs it)";
     return;
   }
-  for (int number = 90; number < 190 && pid_ <= 0; ++number) {
-    if (DisplayInUse(number)) continue;
-    const std::string display = ":" + std::to_string(number);
-    std::vector<std::string> args = {"Xvfb",        display,     "-screen", "0",
-                                     "1024x768x24", "-nolisten", "tcp"};
-    std::vector<char*> argv;
-    for (auto& arg : args)
-      argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const int failed = posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed != 0) continue;
-    if (!WaitForSocket(number, pid)) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-      continue;  // another display took the number first
-    }
-    pid_ = pid;
-    name_ = display;
-  }
-  if (pid_ <= 0) {
-    problem_ = "Xvfb did not start on any free display number";
+  // Xvfb picks a free display number itself and tells it through a pipe, so tests running at
+  // the same time never share a display.
+  int fds[2];
+  if (pipe(fds) != 0) {
+    problem_ = "cannot make a pipe for Xvfb";
     return;
   }
+  std::vector<std::string> args = {"Xvfb",      "-displayfd", std::to_string(fds[1]),
+                                   "-screen",   "0",          "1024x768x24",
+                                   "-nolisten", "tcp"};
+  std::vector<char*> argv;
+  for (auto& arg : args)
+    argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addclose(&actions, fds[0]);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  const int failed = posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  const int number = failed == 0 ? ReadDisplayNumber(fds[0]) : -1;
+  close(fds[0]);
+  if (number < 0) {
+    if (failed == 0) {
+      kill(pid, SIGTERM);
+      waitpid(pid, nullptr, 0);
+    }
+    problem_ = "Xvfb did not start";
+    return;
+  }
+  pid_ = pid;
+  name_ = ":" + std::to_string(number);
   if (const char* previous = std::getenv("DISPLAY")) {
     hadDisplay_ = true;
     previousDisplay_ = previous;

@@ -3,9 +3,9 @@
 #include <sys/types.h>
 #include <string>
 
-// A virtual X display for one test: starts Xvfb on a free display number, points DISPLAY at it
-// and stops it again. Started() is false (with the reason in Problem()) when Xvfb is missing or
-// does not come up.
+// A virtual X display for one test: starts Xvfb on a display number of its choosing, points DISPLAY
+// at it and stops it again. Started() is false (with the reason in Problem()) when Xvfb is missing
+// or does not come up.
 class TXvfbDisplay {
  public:
   TXvfbDisplay();
