@@ -14,13 +14,6 @@
 #include "framework/controls/window_timers.h"
 #include "xvfb_display.h"
 
-// SDL loads the X11, EGL and D-Bus libraries at run time; they keep allocations for the life of
-// the process and are unloaded before a leak report could even name them. Leaks are checked in
-// the headless suites; under the sanitizers this suite watches for every other fault.
-extern "C" const char* __lsan_default_options() {
-  return "detect_leaks=0";
-}
-
 namespace {
 
 // Chooses the SDL video driver for one test.
