@@ -8,12 +8,15 @@
 #include "framework/platform/cursor.h"
 #include "framework/platform/platform_services.h"
 
-HCURSOR LoadCursorFromResource(const TResourceName& name) {
-  const auto data = Platform().FindResource(name, RT_GROUP_CURSOR);
-  if (!data) return nullptr;
-  TMemoryStream stream(std::vector<std::uint8_t>(data->begin(), data->end()));
+HCURSOR LoadCursorFromData(std::span<const std::uint8_t> data) {
+  TMemoryStream stream(std::vector<std::uint8_t>(data.begin(), data.end()));
   TIcon cursor;
   cursor.LoadFromStream(stream);
   if (cursor.Empty()) return nullptr;
   return CreateCursorFromImage(CursorImageOf(cursor));
+}
+
+HCURSOR LoadCursorFromResource(const TResourceName& name) {
+  const auto data = Platform().FindResource(name, RT_GROUP_CURSOR);
+  return data ? LoadCursorFromData(*data) : nullptr;
 }

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "framework/platform/handles.h"
 #include "framework/platform/resource_name.h"
 
-// The cursor of a cursor group resource of the program (a whole .cur file), made into a colour
-// cursor with its hot spot; the caller owns it. Null when the program has no cursor of that name;
-// a damaged one raises the graphics layer's EInvalidGraphic.
+// The cursor of a whole .cur file image, made into a colour cursor with its hot spot; the caller
+// owns it. Null when the data holds no image; damaged data raises the graphics layer's
+// EInvalidGraphic.
+HCURSOR LoadCursorFromData(std::span<const std::uint8_t> data);
+
+// The cursor of a cursor group resource of the program (a whole .cur file), as LoadCursorFromData
+// makes it. Null when the program has no cursor of that name.
 HCURSOR LoadCursorFromResource(const TResourceName& name);
