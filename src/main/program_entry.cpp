@@ -1,6 +1,6 @@
 #include "main/program_entry.h"
 
-#include "animation/animation_registration.h"
+#include "animation/register_animation.h"
 #include "cursors/cursor_registration.h"
 #include "cursors/not_implemented_dialog.h"
 #include "framework/controls/application.h"

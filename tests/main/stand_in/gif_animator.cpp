@@ -1,6 +1,6 @@
 #include "animation/gif_animator.h"
 
-#include "animation/animation_registration.h"
+#include "animation/register_animation.h"
 #include "framework/core/class_registry.h"
 #include "framework/core/property_table.h"
 
