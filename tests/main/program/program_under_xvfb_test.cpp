@@ -2,68 +2,21 @@
 // the choice stored on closing in Init mode.
 #include <gtest/gtest.h>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <thread>
 
+#include "spawned_program.h"
 #include "support/test_data.h"
 #include "xvfb_display.h"
-
-extern char** environ;
 
 namespace {
 
 using namespace std::chrono_literals;
 
-// The program started with "init", stopped when the test ends if it is still running.
-class ProgramProcess {
- public:
-  ProgramProcess() {
-    char* argv[] = {const_cast<char*>(QI_PROGRAM), const_cast<char*>("init"), nullptr};
-    if (posix_spawn(&pid_, QI_PROGRAM, nullptr, nullptr, argv, environ) != 0) pid_ = -1;
-  }
-  ~ProgramProcess() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGKILL);
-    waitpid(pid_, nullptr, 0);
-  }
-  bool Started() const { return pid_ > 0; }
-
-  // The exit code once the program has ended by itself within the time given; -1 otherwise.
-  int ExitCodeWithin(std::chrono::milliseconds limit) {
-    for (auto waited = 0ms; waited < limit; waited += 50ms) {
-      int status = 0;
-      if (waitpid(pid_, &status, WNOHANG) == pid_) {
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-      }
-      std::this_thread::sleep_for(50ms);
-    }
-    return -1;
-  }
-
- private:
-  pid_t pid_ = -1;
-};
-
 std::string Caption(const std::string& window) {
   return CommandOutput("xdotool getwindowname " + window);
-}
-
-// Polls until the window's caption is the one expected, for a few seconds.
-bool CaptionBecomes(const std::string& window, const std::string& caption) {
-  for (int i = 0; i < 200; ++i) {
-    if (Caption(window) == caption) return true;
-    std::this_thread::sleep_for(25ms);
-  }
-  return false;
 }
 
 void ClickAt(const std::string& window, int x, int y) {
@@ -85,7 +38,7 @@ TEST(ProgramUnderXvfb, AnInitTourWalkedWithTheMouseStoresTheChoiceOnFinish) {
   setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
   setenv("QUICK_INTRO_TOUR_DATE", "2026-06-15", 1);
   setenv("SDL_VIDEODRIVER", "x11", 1);
-  ProgramProcess program;
+  TSpawnedProgram program({QI_PROGRAM, "init"});
   unsetenv("SDL_VIDEODRIVER");
   unsetenv("QUICK_INTRO_TOUR_DATE");
   unsetenv("XDG_CONFIG_HOME");
