@@ -4,10 +4,9 @@
 
 #include "framework/graphics/gdi.h"
 #include "test_surface.h"
-#include "two_mask_copy.h"
+#include "animation/drawing/masked_stretch_blit.h"
 
 using graphics_test::Surface;
-using graphics_test::TwoMaskCopy;
 
 TEST(MaskedCopy, KeyColourPixelsLeaveTheDestination) {
   Surface picture(2, 2, 32), destination(4, 4, 32);
@@ -16,7 +15,7 @@ TEST(MaskedCopy, KeyColourPixelsLeaveTheDestination) {
   picture.Set(0, 1, clBlue);
   picture.Set(1, 1, clFuchsia);
   destination.Fill(clGreen);
-  TwoMaskCopy(destination.dc(), 1, 1, 2, 2, picture.dc(), 0, 0, 2, 2, nullptr, clFuchsia);
+  MaskedStretchBlit(destination.dc(), 1, 1, 2, 2, picture.dc(), 0, 0, 2, 2, nullptr, clFuchsia);
   EXPECT_EQ(destination.At(1, 1), clGreen);
   EXPECT_EQ(destination.At(2, 1), clRed);
   EXPECT_EQ(destination.At(1, 2), clBlue);
@@ -34,7 +33,7 @@ TEST(MaskedCopy, StretchesAndHandlesAnIndexedPictureWithItsPalette) {
   destination.Fill(clYellow);
   const PALETTEENTRY entries[] = {{255, 0, 255, 0}, {0, 0, 128, 0}};
   HPALETTE palette = CreatePalette(entries);
-  TwoMaskCopy(destination.dc(), 0, 0, 4, 2, picture.dc(), 0, 0, 2, 1, palette, clFuchsia);
+  MaskedStretchBlit(destination.dc(), 0, 0, 4, 2, picture.dc(), 0, 0, 2, 1, palette, clFuchsia);
   DeleteObject(palette);
   EXPECT_EQ(destination.At(0, 0), clYellow);
   EXPECT_EQ(destination.At(1, 1), clYellow);
@@ -46,6 +45,6 @@ TEST(MaskedCopy, AbsentKeyCopiesOpaquely) {
   Surface picture(1, 1, 24), destination(1, 1, 32);
   picture.Fill(clWhite);
   destination.Fill(clBlack);
-  TwoMaskCopy(destination.dc(), 0, 0, 1, 1, picture.dc(), 0, 0, 1, 1, nullptr, clFuchsia);
+  MaskedStretchBlit(destination.dc(), 0, 0, 1, 1, picture.dc(), 0, 0, 1, 1, nullptr, clFuchsia);
   EXPECT_EQ(destination.At(0, 0), clWhite);
 }
