@@ -111,3 +111,21 @@ TEST(MaskedStretchBlit, SizesNoScratchBitmapCanHaveDrawNothing) {
     ExpectUntouchedOutside(destination, {}, clGreen);
   }
 }
+
+TEST(MaskedStretchBlit, StretchesAnIndexedPictureKeyedThroughItsPalette) {
+  TColorTable table{};
+  table[0] = clFuchsia;
+  table[1] = clNavy;
+  Surface picture(2, 1, 8, table), destination(4, 2, 32);
+  picture.bitmap().SetPixel(0, 0, 0);
+  picture.bitmap().SetPixel(1, 0, 1);
+  destination.Fill(clYellow);
+  const PALETTEENTRY entries[] = {{255, 0, 255, 0}, {0, 0, 128, 0}};
+  HPALETTE palette = CreatePalette(entries);
+  MaskedStretchBlit(destination.dc(), 0, 0, 4, 2, picture.dc(), 0, 0, 2, 1, palette, clFuchsia);
+  DeleteObject(palette);
+  EXPECT_EQ(destination.At(0, 0), clYellow);
+  EXPECT_EQ(destination.At(1, 1), clYellow);
+  EXPECT_EQ(destination.At(2, 0), clNavy);
+  EXPECT_EQ(destination.At(3, 1), clNavy);
+}
