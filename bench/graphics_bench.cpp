@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/graphics/gdi.h"
-#include "two_mask_copy.h"
+#include "animation/drawing/masked_stretch_blit.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ void MaskedDraw(benchmark::State& state, bool fast) {
   Surface picture(kWidth, kHeight), target(kWidth, kHeight);
   SetRasterFastPaths(fast);
   for (auto _ : state) {
-    graphics_test::TwoMaskCopy(target.dc(), 0, 0, kWidth, kHeight, picture.dc(), 0, 0, kWidth,
+    MaskedStretchBlit(target.dc(), 0, 0, kWidth, kHeight, picture.dc(), 0, 0, kWidth,
                                kHeight, nullptr, clFuchsia);
     benchmark::ClobberMemory();
   }

@@ -1,19 +1,30 @@
-// Reads arbitrary bytes as a GIF and decodes its frames: damaged input must end in the codec's
-// typed errors, never in a crash, a hang or a read outside the data. Frames are decoded up to a
-// budget of pixels per input, so that inputs announcing many huge frames (each within the size
-// cap) do not slow the search to a crawl.
+// Reads arbitrary bytes as a GIF, decodes its frames into bitmaps and draws each of them keyed
+// on its transparent colour and opaquely onto a small canvas: damaged input must end in the
+// codec's typed errors, never in a crash, a hang or a read outside the data. Frames are decoded up
+// to a budget of pixels per input, so that inputs announcing many huge frames (each within the
+// size cap) do not slow the search to a crawl.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
-#include "gif/decode_to_dib.h"
+#include "framework/graphics/bitmap.h"
 #include "gif/gif_image.h"
 
 namespace {
 
 constexpr std::int64_t kPixelBudget = std::int64_t{1} << 20;
+
+// Decodes the frame and draws it, stretched and partly off the canvas, both ways.
+void DrawFrame(TGIFFrame& frame, TBitmap& target) {
+  try {
+    frame.DecodedBitmap();
+    for (const bool transparent : {true, false})
+      frame.DrawFrame(target.Canvas(), Rect(-2, -2, 14, 14), transparent);
+  } catch (const Exception&) {
+  }
+}
 
 }  // namespace
 
@@ -25,16 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const Exception&) {
     // The frames read before the failure are still there and must decode safely too.
   }
-  TMemoryStream dib;
+  TBitmap target;
+  target.SetSize(16, 16);
   std::int64_t pixels = 0;
   for (int i = 0; i < image.FrameCount(); ++i) {
     const TSize frameSize = image.FrameAt(i)->SharedPixels()->FrameSize();
     pixels += std::int64_t{frameSize.cx} * frameSize.cy;
     if (pixels > kPixelBudget) break;
-    try {
-      DecodeToDib(*image.FrameAt(i), dib);
-    } catch (const Exception&) {
-    }
+    DrawFrame(*image.FrameAt(i), target);
   }
   return 0;
 }

@@ -1,14 +1,13 @@
 #include "gif/gif_frame.h"
 
+#include "framework/graphics/bitmap.h"
 #include "gif/gif_image.h"
 
 TGIFFrame::TGIFFrame(TGIFImage* owner) : owner_(owner) {
   ResetFrame();
 }
 
-TGIFFrame::~TGIFFrame() {
-  FreeFrameBitmap();
-}
+TGIFFrame::~TGIFFrame() = default;
 
 void TGIFFrame::ResetFrame() {
   pixels_.Reset(new TGIFItem);
@@ -25,7 +24,7 @@ void TGIFFrame::ResetFrame() {
 void TGIFFrame::Assign(const TPersistent* source) {
   if (source == nullptr) {
     ResetFrame();
-    FreeFrameBitmap();
+    frameBitmap_.reset();
   } else if (const auto* frame = dynamic_cast<const TGIFFrame*>(source)) {
     if (frame != this) AssignFrame(*frame);
   } else if (const auto* image = dynamic_cast<const TGIFImage*>(source)) {

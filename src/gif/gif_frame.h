@@ -63,19 +63,29 @@ class TGIFFrame : public TPersistent {
   bool LocalColors() const { return localColors_; }
   void SetLocalColors(bool value) { localColors_ = value; }
 
-  // The decoded bitmap cache; none until the frame is first drawn.
-  TBitmap* FrameBitmap() const { return frameBitmap_; }
-  int FrameWidth() const;
-  int FrameHeight() const;
+  // The decoded bitmap cache: none until the frame is first decoded, or set by assignment. An
+  // empty bitmap counts as none and is decoded again.
+  TBitmap* FrameBitmap() const { return frameBitmap_.get(); }
+  // The frame's bitmap, decoded from the encoded pixels on first use (empty when there are none).
+  // When decoding fails the frame keeps an empty bitmap, so the next use tries again.
+  TBitmap& DecodedBitmap();
+  // Replaces the bitmap by a new, empty one.
+  void NewFrameBitmap();
+  // The size of the decoded bitmap (decoding it if needed); 0 for a frame with neither a bitmap
+  // nor encoded pixels.
+  int FrameWidth();
+  int FrameHeight();
+  // Stretches the decoded bitmap into rect; with transparent, pixels of the frame's transparent
+  // colour (when it has one) leave the canvas as it was.
   void DrawFrame(TCanvas& canvas, const TRect& rect, bool transparent);
 
  private:
   void AssignFrame(const TGIFFrame& source);
   void CopyFrameBitmap(const TGIFFrame& source);
-  void FreeFrameBitmap();
+  bool HasBitmapOrPixels() const;
 
   TGIFImage* owner_;
-  TBitmap* frameBitmap_ = nullptr;  // owned
+  std::unique_ptr<TBitmap> frameBitmap_;
   TSharedRef<TGIFItem> pixels_;
   std::unique_ptr<TExtensionList> extensions_;
   TPoint origin_;

@@ -88,13 +88,17 @@ class TGIFImage : public TGraphic {
   void LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) override;
   void SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) override;
 
-  // The current frame's bitmap (frame 0's when the index is out of range).
-  TBitmap* CurrentBitmap();
+  // The current frame's decoded bitmap (frame 0's when the index is out of range). An image
+  // without frames is first given one without pixels, as assigning an empty bitmap would.
+  TBitmap& CurrentBitmap();
+  // The palette of CurrentBitmap; none for an image without frames.
   HPALETTE CurrentPalette();
-  // The logical screen as the smallest one that holds every frame at its origin.
+  // The logical screen as the smallest one that holds every frame at its origin; decodes every
+  // frame not decoded yet.
   void RecomputeScreen();
 
  private:
+  void AppendEmptyFrame();
   void AssignImage(const TGIFImage& source);
   void AssignFrame(const TGIFFrame& source);
   void DecodeFirstFrame();

@@ -13,5 +13,7 @@ inline constexpr const char* kImageTooLarge = "GIF image too large: %d x %d pixe
 inline constexpr const char* kSavingNotSupported = "Saving GIF images is not supported yet";
 inline constexpr const char* kClipboardNotSupported =
     "GIF images cannot go through the clipboard yet";
+inline constexpr const char* kFileFormatDescription = "CompuServe GIF Image";
+inline constexpr const char* kClipboardFormatName = "GIF Image";
 
 }  // namespace gif_messages

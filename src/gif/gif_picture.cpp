@@ -1,28 +1,70 @@
-// The operations that make a GIF image a picture: sizes, drawing, the current bitmap, saving and
-// the clipboard. Until the framework's bitmaps and canvas are in place, frames are measured by
-// their stored size, drawing draws nothing, and saving and the clipboard are refused.
+// The operations that make a GIF image a picture: the frames' decoded bitmaps, their sizes and
+// drawing, the image's current bitmap and logical screen. Saving and the clipboard are refused for
+// now.
 #include <algorithm>
 
-#include "framework/core/exceptions.h"
+#include "animation/drawing/draw_bitmap_keyed.h"
+#include "animation/drawing/drawing_arithmetic.h"
 #include "framework/core/memory_stream.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
 #include "gif/decode_to_dib.h"
 #include "gif/gif_error.h"
 #include "gif/gif_image.h"
 #include "gif/gif_messages.h"
 
-int TGIFFrame::FrameWidth() const {
-  return SharedPixels()->EncodedData() != nullptr ? SharedPixels()->FrameSize().cx : 0;
+TBitmap& TGIFFrame::DecodedBitmap() {
+  if (frameBitmap_ && !frameBitmap_->Empty()) return *frameBitmap_;
+  NewFrameBitmap();
+  if (SharedPixels()->EncodedData() != nullptr) {
+    TMemoryStream dib;
+    DecodeToDib(*this, dib);
+    frameBitmap_->LoadFromStream(dib);
+  }
+  return *frameBitmap_;
 }
 
-int TGIFFrame::FrameHeight() const {
-  return SharedPixels()->EncodedData() != nullptr ? SharedPixels()->FrameSize().cy : 0;
+void TGIFFrame::NewFrameBitmap() {
+  frameBitmap_.reset();
+  frameBitmap_ = std::make_unique<TBitmap>();
 }
 
-void TGIFFrame::DrawFrame(TCanvas&, const TRect&, bool) {}
+void TGIFFrame::CopyFrameBitmap(const TGIFFrame& source) {
+  if (!source.frameBitmap_) return;
+  NewFrameBitmap();
+  frameBitmap_->Assign(source.frameBitmap_.get());
+}
 
-void TGIFFrame::CopyFrameBitmap(const TGIFFrame&) {}
+bool TGIFFrame::HasBitmapOrPixels() const {
+  return frameBitmap_ || SharedPixels()->EncodedData() != nullptr;
+}
 
-void TGIFFrame::FreeFrameBitmap() {}
+int TGIFFrame::FrameWidth() {
+  return HasBitmapOrPixels() ? DecodedBitmap().Width() : 0;
+}
+
+int TGIFFrame::FrameHeight() {
+  return HasBitmapOrPixels() ? DecodedBitmap().Height() : 0;
+}
+
+void TGIFFrame::DrawFrame(TCanvas& canvas, const TRect& rect, bool transparent) {
+  TBitmap& bitmap = DecodedBitmap();
+  if (!transparent || transparentColor_ == clNone) {
+    canvas.StretchDraw(rect, &bitmap);
+    return;
+  }
+  // Keyed drawing keys every monochrome bitmap on white. A frame of black and white whose
+  // transparent colour is black is drawn from a copy in colour, so that its own key holds.
+  TBitmap* keyed = &bitmap;
+  TBitmap colour;
+  if (bitmap.Monochrome() && ColorToPlainRGB(transparentColor_) != clWhite) {
+    colour.Assign(&bitmap);
+    colour.SetPixelFormat(TPixelFormat::pf4bit);
+    keyed = &colour;
+  }
+  DrawBitmapRectKeyed(canvas, rect.left, rect.top, RectWidth(rect), RectHeight(rect),
+                      Rect(0, 0, keyed->Width(), keyed->Height()), *keyed, transparentColor_);
+}
 
 void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
   if (currentIndex_ >= 0) FrameAt(currentIndex_)->DrawFrame(canvas, rect, HasTransparentFrame());
@@ -38,21 +80,22 @@ int TGIFImage::Height() {
   return FrameAt(currentIndex_)->FrameHeight();
 }
 
-// Decodes the current frame, so that damaged data is found and reported as it will be once the
-// frame's bitmap is built; no bitmap is kept yet.
-TBitmap* TGIFImage::CurrentBitmap() {
-  if (frames_.empty()) return nullptr;
+TBitmap& TGIFImage::CurrentBitmap() {
+  if (frames_.empty()) AppendEmptyFrame();
   const int index = currentIndex_ >= 0 && currentIndex_ < FrameCount() ? currentIndex_ : 0;
-  TGIFFrame& frame = *FrameAt(index);
-  if (frame.SharedPixels()->EncodedData() != nullptr) {
-    TMemoryStream dib;
-    DecodeToDib(frame, dib);
-  }
-  return frame.FrameBitmap();
+  return FrameAt(index)->DecodedBitmap();
+}
+
+void TGIFImage::AppendEmptyFrame() {
+  ResetImage();
+  AddFrame(std::make_unique<TGIFFrame>(this));
+  currentIndex_ = 0;
+  gifVersion_ = 1;
+  Changed(this);
 }
 
 HPALETTE TGIFImage::CurrentPalette() {
-  return nullptr;
+  return frames_.empty() ? nullptr : CurrentBitmap().Palette();
 }
 
 void TGIFImage::RecomputeScreen() {
