@@ -11,6 +11,7 @@
 #include "animated_gif.h"
 #include "animation/threaded_timer.h"
 #include "framework/controls/headless_fixture.h"
+#include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/graphics/bitmap.h"
 #include "gif/gif_image.h"
@@ -422,6 +423,21 @@ TEST_F(GIFAnimatorTest, AFrameThatCannotBeDecodedShowsTheBackgroundAndIsReported
   RunFor(500);
   EXPECT_TRUE(animator_->Animate());
   EXPECT_EQ(backend_.MessageBoxes().size(), 1u);
+}
+
+TEST_F(GIFAnimatorTest, AFailingTickStopsTheRunAndIsShownOnce) {
+  Load(ThreeFrames());
+  animator_->SetOnFrameChanged([](TObject*) { throw EInvalidGraphic("Frame is broken"); });
+  std::vector<std::string> stops;
+  animator_->SetOnStop([&](TObject*) { stops.push_back("stop"); });
+  animator_->SetAnimate(true);
+  RunFor(2000);
+  EXPECT_FALSE(animator_->Animate());
+  EXPECT_EQ(stops.size(), 1u);
+  EXPECT_EQ(animator_->FrameIndex(), 1);
+  EXPECT_EQ(animator_->FrameTimer().Interval(), 300u);  // still set for the new frame
+  ASSERT_EQ(backend_.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend_.MessageBoxes()[0].text, "Frame is broken.");
 }
 
 TEST_F(GIFAnimatorTest, DestroyingARunningAnimatorLeavesNoTicks) {
