@@ -190,3 +190,53 @@ TEST_F(Painting, UpdateWhilePaintingWaitsForTheNextIdleLoop) {
 }
 
 }  // namespace
+
+namespace {
+
+// A windowless control that fills its rectangle with one colour and counts its paints.
+class Block : public TGraphicControl {
+ public:
+  Block(TWinControl* parent, TRect bounds, TColor color, bool opaque)
+      : TGraphicControl(parent), color_(color) {
+    if (opaque) SetControlStyle(ControlStyle() | csOpaque);
+    SetParent(parent);
+    SetBounds(bounds.left, bounds.top, bounds.Width(), bounds.Height());
+  }
+  int paints = 0;
+
+ protected:
+  void Paint() override {
+    ++paints;
+    Canvas().Brush().SetColor(color_);
+    Canvas().FillRect(ClientRect());
+  }
+
+ private:
+  TColor color_;
+};
+
+}  // namespace
+
+TEST_F(Painting, WhatAnOpaqueControlCoversIsLeftToIt) {
+  auto* below = new Block(form_, Bounds(0, 0, 100, 60), clRed, false);
+  auto* block = new Block(form_, Bounds(10, 10, 20, 20), clBlue, true);
+  form_->Show();
+  Paint();
+  EXPECT_EQ(Pixel(5, 5), kRed);
+  EXPECT_EQ(Pixel(15, 15), kBlue);
+  EXPECT_EQ(below->paints, 1);
+
+  block->Repaint();  // its own area only: nothing under it is painted
+  EXPECT_EQ(block->paints, 2);
+  EXPECT_EQ(below->paints, 1);
+  EXPECT_EQ(Pixel(15, 15), kBlue);
+
+  form_->Invalidate();  // an area reaching past it is painted whole
+  Paint();
+  EXPECT_EQ(below->paints, 2);
+  EXPECT_EQ(block->paints, 3);
+
+  block->Hide();  // hidden, it covers nothing
+  Paint();
+  EXPECT_EQ(Pixel(15, 15), kRed);
+}
