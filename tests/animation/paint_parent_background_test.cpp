@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/controls/color_block.h"
 #include "framework/controls/control_canvas.h"
 #include "framework/controls/graphic_control.h"
 #include "framework/controls/win_control.h"
@@ -9,27 +10,6 @@
 #include "framework/graphics/gdi.h"
 
 namespace {
-
-// A windowless control that fills itself with one colour and counts its paints.
-class Swatch : public TGraphicControl {
- public:
-  Swatch(TWinControl* parent, TRect bounds, TColor color)
-      : TGraphicControl(nullptr), color_(color) {
-    SetBounds(bounds.left, bounds.top, bounds.Width(), bounds.Height());
-    SetParent(parent);
-  }
-  int paints = 0;
-
- protected:
-  void Paint() override {
-    ++paints;
-    Canvas().Brush().SetColor(color_);
-    Canvas().FillRect(ClientRect());
-  }
-
- private:
-  TColor color_;
-};
 
 // A container whose own painting is a blue left half (and whose background, never wanted in the
 // buffer, is yellow); windowed children of this class paint themselves the same way.
@@ -61,14 +41,14 @@ class PaintParentBackgroundTest : public ::testing::Test {
 };
 
 TEST_F(PaintParentBackgroundTest, WithoutAParentNothingIsDrawn) {
-  Swatch orphan(nullptr, Rect(0, 0, 40, 40), clRed);
+  ColorBlock orphan(nullptr, nullptr, Rect(0, 0, 40, 40), clRed);
   PaintParentBackground(orphan, buffer_.Canvas());
   EXPECT_EQ(At(0, 0), clWhite);
   EXPECT_EQ(orphan.paints, 0);
 }
 
 TEST_F(PaintParentBackgroundTest, TheFirstChildGetsOnlyTheParentsOwnPainting) {
-  Swatch control(&parent_, Rect(30, 10, 70, 50), clRed);
+  ColorBlock control(nullptr, &parent_, Rect(30, 10, 70, 50), clRed);
   PaintParentBackground(control, buffer_.Canvas());
   EXPECT_EQ(At(0, 0), clBlue);    // parent x 30: its painted half
   EXPECT_EQ(At(19, 39), clBlue);  // parent x 49
@@ -77,12 +57,12 @@ TEST_F(PaintParentBackgroundTest, TheFirstChildGetsOnlyTheParentsOwnPainting) {
 }
 
 TEST_F(PaintParentBackgroundTest, LowerVisibleOverlappingSiblingsPaintAtTheirPlace) {
-  Swatch below(&parent_, Rect(60, 0, 80, 20), clLime);
-  Swatch hidden(&parent_, Rect(30, 10, 70, 50), clFuchsia);
+  ColorBlock below(nullptr, &parent_, Rect(60, 0, 80, 20), clLime);
+  ColorBlock hidden(nullptr, &parent_, Rect(30, 10, 70, 50), clFuchsia);
   hidden.Hide();
-  Swatch apart(&parent_, Rect(0, 80, 10, 90), clAqua);
-  Swatch control(&parent_, Rect(30, 10, 70, 50), clRed);
-  Swatch above(&parent_, Rect(30, 10, 70, 50), clMaroon);
+  ColorBlock apart(nullptr, &parent_, Rect(0, 80, 10, 90), clAqua);
+  ColorBlock control(nullptr, &parent_, Rect(30, 10, 70, 50), clRed);
+  ColorBlock above(nullptr, &parent_, Rect(30, 10, 70, 50), clMaroon);
   Panel windowed(&parent_, Rect(30, 10, 70, 50));
 
   PaintParentBackground(control, buffer_.Canvas());
@@ -100,15 +80,15 @@ TEST_F(PaintParentBackgroundTest, LowerVisibleOverlappingSiblingsPaintAtTheirPla
 
 TEST_F(PaintParentBackgroundTest, WindowedSiblingsBelowDoNotShow) {
   Panel windowed(&parent_, Rect(0, 0, 100, 100));
-  Swatch control(&parent_, Rect(50, 0, 90, 40), clRed);
+  ColorBlock control(nullptr, &parent_, Rect(50, 0, 90, 40), clRed);
   // Windowed children always lie above windowless ones; even so it is never painted.
   PaintParentBackground(control, buffer_.Canvas());
   EXPECT_EQ(At(0, 0), clWhite);
 }
 
 TEST_F(PaintParentBackgroundTest, KeepsTheSurfaceStateItWasGiven) {
-  Swatch below(&parent_, Rect(60, 10, 100, 50), clLime);
-  Swatch control(&parent_, Rect(60, 10, 100, 50), clRed);
+  ColorBlock below(nullptr, &parent_, Rect(60, 10, 100, 50), clLime);
+  ColorBlock control(nullptr, &parent_, Rect(60, 10, 100, 50), clRed);
   HDC dc = buffer_.Canvas().Handle();
   SetViewportOrgEx(dc, 5, 5, nullptr);
   PaintParentBackground(control, buffer_.Canvas());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "color_block.h"
 #include "framework/controls/bevel.h"
 #include "framework/controls/button.h"
 #include "framework/controls/graphic_control.h"
@@ -191,35 +192,9 @@ TEST_F(Painting, UpdateWhilePaintingWaitsForTheNextIdleLoop) {
 
 }  // namespace
 
-namespace {
-
-// A windowless control that fills its rectangle with one colour and counts its paints.
-class Block : public TGraphicControl {
- public:
-  Block(TWinControl* parent, TRect bounds, TColor color, bool opaque)
-      : TGraphicControl(parent), color_(color) {
-    if (opaque) SetControlStyle(ControlStyle() | csOpaque);
-    SetParent(parent);
-    SetBounds(bounds.left, bounds.top, bounds.Width(), bounds.Height());
-  }
-  int paints = 0;
-
- protected:
-  void Paint() override {
-    ++paints;
-    Canvas().Brush().SetColor(color_);
-    Canvas().FillRect(ClientRect());
-  }
-
- private:
-  TColor color_;
-};
-
-}  // namespace
-
 TEST_F(Painting, WhatAnOpaqueControlCoversIsLeftToIt) {
-  auto* below = new Block(form_, Bounds(0, 0, 100, 60), clRed, false);
-  auto* block = new Block(form_, Bounds(10, 10, 20, 20), clBlue, true);
+  auto* below = new ColorBlock(form_, form_, Bounds(0, 0, 100, 60), clRed);
+  auto* block = new ColorBlock(form_, form_, Bounds(10, 10, 20, 20), clBlue, csOpaque);
   form_->Show();
   Paint();
   EXPECT_EQ(Pixel(5, 5), kRed);
