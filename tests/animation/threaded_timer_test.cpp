@@ -33,6 +33,14 @@ class CountingTimer : public TThreadedTimer {
 
 class ThreadedTimer : public HeadlessTest {
  protected:
+  // Counts the calls workers hand over to the UI thread, as the loop's own wake-up would see them.
+  ThreadedTimer() {
+    synchronize_queue::SetWakeUp([this] {
+      ++handedOver_;
+      backend_.Wake();
+    });
+  }
+
   // Runs the UI thread's messages (and so the worker's synchronised ticks) until done() holds or
   // the time is up; true when done() held.
   template <typename Done>
@@ -49,14 +57,13 @@ class ThreadedTimer : public HeadlessTest {
     PumpUntil([] { return false; }, duration);
   }
 
-  // Waits, without running any call, until a worker has queued one for the UI thread.
-  void WaitUntilATickIsQueued() {
-    queued_ = false;
-    synchronize_queue::SetWakeUp([this] { queued_ = true; });
+  // Waits, without running any call, until a worker has handed one more call over than before
+  // (taken before the timer was armed): a tick then waits for the UI thread.
+  void WaitForHandOver(int before) {
     const auto until = Clock::now() + 5s;
-    while (!queued_ && Clock::now() < until)
+    while (handedOver_ == before && Clock::now() < until)
       std::this_thread::sleep_for(1ms);
-    ASSERT_TRUE(queued_) << "the worker never handed a tick over";
+    ASSERT_GT(handedOver_.load(), before) << "the worker never handed a tick over";
   }
 
   // Records each tick's time and thread.
@@ -67,7 +74,7 @@ class ThreadedTimer : public HeadlessTest {
     };
   }
 
-  std::atomic<bool> queued_{false};
+  std::atomic<int> handedOver_{0};
   std::vector<Clock::time_point> times_;
   std::vector<std::thread::id> threads_;
 };
@@ -149,8 +156,9 @@ TEST_F(ThreadedTimer, AnIntervalSetInsideATickAppliesToTheFollowingSleep) {
 TEST_F(ThreadedTimer, DisablingWhileASynchronisedTickWaitsDropsIt) {
   CountingTimer timer(nullptr);
   timer.SetInterval(5);
+  const int before = handedOver_;
   timer.SetOnTimer(Recorder());
-  WaitUntilATickIsQueued();
+  WaitForHandOver(before);
   timer.SetEnabled(false);
   EXPECT_TRUE(synchronize_queue::CheckSynchronize());  // the waiting tick ran ...
   EXPECT_EQ(timer.delivered, 1);
@@ -198,12 +206,13 @@ TEST_F(ThreadedTimer, NoTickRunsAfterDestructionAlsoWithATickQueued) {
     auto watch = std::make_shared<Watch>();
     auto timer = std::make_unique<TThreadedTimer>(nullptr);
     timer->SetInterval(1 + cycle % 3);
+    const int before = handedOver_;
     timer->SetOnTimer([watch](TObject*) {
       if (watch->destroyed) ++watch->lateTicks;
     });
     switch (cycle % 3) {
       case 0:  // while a tick waits for the UI thread
-        WaitUntilATickIsQueued();
+        WaitForHandOver(before);
         break;
       case 1:  // after some ticks, the worker asleep or about to hand one over
         PumpFor(std::chrono::milliseconds(cycle % 7));
@@ -350,10 +359,11 @@ TEST_F(ThreadedTimerShutdown, TheApplicationEndsWithTimersInEveryState) {
   sleepingTimer->SetInterval(60000);
   sleepingTimer->SetOnTimer([](TObject*) {});
   queuedTimer->SetInterval(5);
+  const int before = handedOver_;
   queuedTimer->SetOnTimer([late, gone](TObject*) {
     if (gone->load()) *late = true;
   });
-  WaitUntilATickIsQueued();
+  WaitForHandOver(before);
   const auto start = Clock::now();
   application_.reset();
   *gone = true;
