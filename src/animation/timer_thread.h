@@ -16,7 +16,7 @@ class TTimerThread : public TThread {
   explicit TTimerThread(std::shared_ptr<TTimerLink> ownerTimer);
   const char* ClassName() const override { return "TTimerThread"; }
 
-  std::uint32_t SleepInterval() const { return sleepInterval_.load(); }
+  // Milliseconds between ticks; written by the timer while the worker is suspended.
   void SetSleepInterval(std::uint32_t milliseconds) { sleepInterval_.store(milliseconds); }
 
  protected:

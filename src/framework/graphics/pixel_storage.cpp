@@ -1,6 +1,7 @@
 #include "framework/graphics/pixel_storage.h"
 
 #include <algorithm>
+#include <iterator>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -83,13 +84,6 @@ void Release(void* block, std::size_t bytes) noexcept {
   }
   kept.blocks.push_back({block, bytes});
   kept.bytes += bytes;
-}
-
-void Trim() noexcept {
-  Kept& kept = TheKept();
-  std::lock_guard lock(kept.mutex);
-  while (!kept.blocks.empty())
-    DropOldest(kept);
 }
 
 }  // namespace pixel_storage

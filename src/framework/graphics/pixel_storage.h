@@ -11,8 +11,6 @@ namespace pixel_storage {
 
 void* Allocate(std::size_t bytes);
 void Release(void* block, std::size_t bytes) noexcept;
-// Gives every kept block back to the system.
-void Trim() noexcept;
 
 }  // namespace pixel_storage
 

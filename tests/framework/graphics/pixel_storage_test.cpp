@@ -34,7 +34,6 @@ TEST(PixelStorage, BlocksOfEverySizeComeAndGo) {
       pixel_storage::Release(block, bytes);
     }
   }
-  pixel_storage::Trim();
 }
 
 }  // namespace
