@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
+#include "animation/gif_animator.h"
+
 class TGIFFrame;
+class TGIFImage;
 class TMemoryStream;
 
-// Something done with each frame as it comes out of the decoder (frame files now; composed
-// pictures may follow).
+// Something done with each frame as it comes out of the decoder.
 class FrameOutput {
  public:
   virtual ~FrameOutput() = default;
@@ -22,4 +24,16 @@ class DibFileOutput : public FrameOutput {
 
  private:
   std::filesystem::path dir_;
+};
+
+// Writes each frame as the animator composes it on the logical screen (disposal methods applied,
+// transparent areas in the key colour), as a 32-bit bitmap file, to DIR/composed-NNN.bmp.
+class ComposedFileOutput : public FrameOutput {
+ public:
+  ComposedFileOutput(std::filesystem::path dir, const TGIFImage& image);
+  void Write(int index, const TGIFFrame& frame, const TMemoryStream& dib) override;
+
+ private:
+  std::filesystem::path dir_;
+  TGIFAnimator animator_{nullptr};
 };

@@ -6,9 +6,11 @@
 namespace {
 
 void PrintUsage() {
-  std::cerr << "usage: gif-inspect [--frames DIR] FILE\n"
+  std::cerr << "usage: gif-inspect [--frames DIR] [--composed DIR] FILE\n"
                "  prints the structure of a GIF file and decodes each frame;\n"
-               "  --frames DIR  also writes each decoded frame to DIR/frame-NNN.bmp\n";
+               "  --frames DIR    also writes each decoded frame to DIR/frame-NNN.bmp\n"
+               "  --composed DIR  also writes each frame as the animator shows it on the\n"
+               "                  logical screen to DIR/composed-NNN.bmp\n";
 }
 
 }  // namespace
@@ -19,6 +21,8 @@ std::optional<InspectOptions> ParseOptions(int argc, char** argv) {
     const std::string_view argument = argv[i];
     if (argument == "--frames" && i + 1 < argc) {
       options.framesDir = argv[++i];
+    } else if (argument == "--composed" && i + 1 < argc) {
+      options.composedDir = argv[++i];
     } else if (!argument.starts_with("-") && options.file.empty()) {
       options.file = argument;
     } else {

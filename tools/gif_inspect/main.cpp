@@ -15,11 +15,16 @@
 
 namespace {
 
-std::vector<std::unique_ptr<FrameOutput>> MakeOutputs(const InspectOptions& options) {
+std::vector<std::unique_ptr<FrameOutput>> MakeOutputs(const InspectOptions& options,
+                                                      const TGIFImage& image) {
   std::vector<std::unique_ptr<FrameOutput>> outputs;
   if (!options.framesDir.empty()) {
     std::filesystem::create_directories(options.framesDir);
     outputs.push_back(std::make_unique<DibFileOutput>(options.framesDir));
+  }
+  if (!options.composedDir.empty()) {
+    std::filesystem::create_directories(options.composedDir);
+    outputs.push_back(std::make_unique<ComposedFileOutput>(options.composedDir, image));
   }
   return outputs;
 }
@@ -29,7 +34,7 @@ int Inspect(const InspectOptions& options) {
   image.LoadFromFile(options.file);
   std::cout << "file: " << options.file << '\n';
   PrintImageReport(std::cout, image);
-  const auto outputs = MakeOutputs(options);
+  const auto outputs = MakeOutputs(options, image);
   bool corrupted = false;
   for (int index = 0; index < image.FrameCount(); ++index) {
     TGIFFrame& frame = *image.FrameAt(index);

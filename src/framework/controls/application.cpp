@@ -10,12 +10,24 @@
 
 TApplication* Application = nullptr;
 
+namespace {
+
+std::atomic<bool> terminating{false};
+
+}  // namespace
+
+bool ApplicationTerminating() {
+  return terminating.load();
+}
+
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+  terminating.store(false);
   Application = this;
   Screen = new TScreen(this);
 }
 
 TApplication::~TApplication() {
+  terminating.store(true);
   // Workers still waiting for the UI thread are released before the forms (and the timers they
   // own) go, so none of them can wait for a loop that no longer runs.
   synchronize_queue::SetWakeUp(nullptr);
@@ -49,6 +61,7 @@ void TApplication::Run() {
 
 void TApplication::Terminate() {
   terminated_.store(true);
+  terminating.store(true);
   if (HasWindowBackend()) WindowBackend().Wake();
 }
 

@@ -86,3 +86,8 @@ class TApplication : public TComponent {
 
 // The application object of the program.
 extern TApplication* Application;
+
+// Any thread: true from the moment the application object is asked to end (Terminate, or its
+// destruction) until another application object is made. Worker threads look here, since they
+// must not touch the application object itself, to stay quiet while the program ends.
+bool ApplicationTerminating();

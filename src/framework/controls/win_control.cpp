@@ -135,12 +135,29 @@ void PaintChild(TControl* child, HDC dc, const TRect& clipBox) {
 void TWinControl::PaintTo(HDC dc) {
   TRect clipBox;
   if (GetClipBox(dc, &clipBox) == NULLREGION) return;
-  EraseBackground(dc);
-  PaintWindow(dc);
-  for (TControl* child : graphicControls_)
-    PaintChild(child, dc, clipBox);
+  // A windowless child that paints its whole rectangle (csOpaque) and covers all there is to
+  // paint hides the background, this control's own painting and the children below it: they are
+  // left out, as an animation over a large picture repaints only itself at each step.
+  const int first = OpaqueCover(clipBox);
+  if (first < 0) {
+    EraseBackground(dc);
+    PaintWindow(dc);
+  }
+  for (int i = std::max(first, 0); i < graphicControls_.Count(); ++i)
+    PaintChild(graphicControls_.Items(i), dc, clipBox);
   for (TWinControl* child : winControls_)
     PaintChild(child, dc, clipBox);
+}
+
+int TWinControl::OpaqueCover(const TRect& clipBox) const {
+  for (int i = graphicControls_.Count() - 1; i >= 0; --i) {
+    const TControl* child = graphicControls_.Items(i);
+    if (child->Visible() && (child->ControlStyle() & csOpaque) != 0 &&
+        IntersectRect(child->BoundsRect(), clipBox) == clipBox) {
+      return i;
+    }
+  }
+  return -1;
 }
 
 void TWinControl::EraseBackground(HDC dc) {

@@ -50,7 +50,8 @@ class TWinControl : public TControl {
   virtual void PaintWindow(HDC dc);
   // Paints the control and everything in it on dc, in client coordinates: the background, its
   // own content, its visible windowless children in list order, then its windowed children. Only
-  // what lies in dc's clipping area is drawn. WM_PAINT with a surface does the same.
+  // what lies in dc's clipping area is drawn, and what an opaque windowless child covers there is
+  // left to it. WM_PAINT with a surface does the same.
   void PaintTo(HDC dc);
 
   // Called for the focused control before the form's own key handling; true when it used the key.
@@ -92,6 +93,8 @@ class TWinControl : public TControl {
 
  private:
   void FixupTabOrder();
+  // The index of the topmost visible csOpaque windowless child holding all of clipBox, or -1.
+  int OpaqueCover(const TRect& clipBox) const;
 
   TList<TControl> graphicControls_;
   TList<TWinControl> winControls_;

@@ -7,6 +7,7 @@
 
 #include "framework/graphics/color_table.h"
 #include "framework/graphics/gdi_object.h"
+#include "framework/graphics/pixel_storage.h"
 
 // A bitmap of 1, 4, 8, 24 or 32 bits per pixel, rows stored top-down, each padded to a multiple
 // of 4 bytes. A pixel's physical value is its colour-table index for 1, 4 and 8 bits, and
@@ -64,7 +65,7 @@ class TBitmapObject : public TGdiObject {
   int bitsPerPixel_;
   std::size_t stride_;
   TColorTable table_;
-  std::vector<std::uint32_t> words_;
+  std::vector<std::uint32_t, TPixelAllocator<std::uint32_t>> words_;
 };
 
 // Owns a bitmap the way a handle holder does: DeleteObject when it goes, so a bitmap still selected

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "color_block.h"
 #include "framework/controls/bevel.h"
 #include "framework/controls/button.h"
 #include "framework/controls/graphic_control.h"
@@ -190,3 +191,27 @@ TEST_F(Painting, UpdateWhilePaintingWaitsForTheNextIdleLoop) {
 }
 
 }  // namespace
+
+TEST_F(Painting, WhatAnOpaqueControlCoversIsLeftToIt) {
+  auto* below = new ColorBlock(form_, form_, Bounds(0, 0, 100, 60), clRed);
+  auto* block = new ColorBlock(form_, form_, Bounds(10, 10, 20, 20), clBlue, csOpaque);
+  form_->Show();
+  Paint();
+  EXPECT_EQ(Pixel(5, 5), kRed);
+  EXPECT_EQ(Pixel(15, 15), kBlue);
+  EXPECT_EQ(below->paints, 1);
+
+  block->Repaint();  // its own area only: nothing under it is painted
+  EXPECT_EQ(block->paints, 2);
+  EXPECT_EQ(below->paints, 1);
+  EXPECT_EQ(Pixel(15, 15), kBlue);
+
+  form_->Invalidate();  // an area reaching past it is painted whole
+  Paint();
+  EXPECT_EQ(below->paints, 2);
+  EXPECT_EQ(block->paints, 3);
+
+  block->Hide();  // hidden, it covers nothing
+  Paint();
+  EXPECT_EQ(Pixel(15, 15), kRed);
+}
