@@ -11,7 +11,7 @@
 #include "framework/controls/headless_fixture.h"
 #include "framework/graphics/bitmap.h"
 #include "gif/gif_image.h"
-#include "reference_png.h"
+#include "support/reference_png.h"
 #include "support/test_data.h"
 
 namespace {

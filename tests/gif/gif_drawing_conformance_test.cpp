@@ -9,7 +9,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "gif/gif_image.h"
-#include "reference_png.h"
+#include "support/reference_png.h"
 #include "support/test_data.h"
 
 namespace {

@@ -28,3 +28,5 @@ struct ReferencePng {
 
 // The PNG file as RGBA, or none when it cannot be read.
 std::optional<ReferencePng> ReadReferencePng(const std::filesystem::path& file);
+// Writes the picture as an RGBA PNG file; false when it cannot be written.
+bool WriteReferencePng(const ReferencePng& picture, const std::filesystem::path& file);

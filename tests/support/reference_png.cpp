@@ -17,3 +17,12 @@ std::optional<ReferencePng> ReadReferencePng(const std::filesystem::path& file) 
   }
   return result;
 }
+
+bool WriteReferencePng(const ReferencePng& picture, const std::filesystem::path& file) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(picture.width);
+  image.height = static_cast<png_uint_32>(picture.height);
+  image.format = PNG_FORMAT_RGBA;
+  return png_image_write_to_file(&image, file.c_str(), 0, picture.rgba.data(), 0, nullptr) != 0;
+}
