@@ -3,6 +3,7 @@
 //   QI_WRITE_EXPECTED=1 build/tests/main/qi_main_tests --gtest_filter='PageImages*'
 // and look at every one of them before committing.
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ class PageImagesTest : public QuickFormTest, public ::testing::WithParamInterfac
     }
   }
 };
+
+void PrintTo(const PageTour& tour, std::ostream* out) { *out << tour.name; }
 
 std::string PrintPageTour(const ::testing::TestParamInfo<PageTour>& info) {
   return info.param.name;
