@@ -23,10 +23,10 @@ struct TPropertyInfo {
   std::string name;
   TPropertyKind kind = TPropertyKind::kValue;
   std::function<void(TPersistent&, const TPropertyValue&)> write;  // kValue
-  std::function<TPropertyValue(const TPersistent&)> read;           // kValue
-  std::optional<TPropertyValue> defaultValue;                       // kValue: not written when equal
-  std::function<TPersistent*(TPersistent&)> object;                 // kObject
-  std::function<void(TPersistent&, TNotifyEvent)> bindEvent;        // kEvent
+  std::function<TPropertyValue(const TPersistent&)> read;          // kValue
+  std::optional<TPropertyValue> defaultValue;                      // kValue: not written when equal
+  std::function<TPersistent*(TPersistent&)> object;                // kObject
+  std::function<void(TPersistent&, TNotifyEvent)> bindEvent;       // kEvent
 };
 
 // Identifier names of an enumeration or of the members of a set, with their numbers (for a set,
@@ -82,7 +82,8 @@ class TPropertyTable {
     using C = typename property_detail::Member<S>::Class;
     using A = typename property_detail::Member<S>::Arg;
     return AddValue<C>(
-        std::move(name), [set](C& o, const TPropertyValue& v) { (o.*set)(static_cast<A>(AsInteger(v))); },
+        std::move(name),
+        [set](C& o, const TPropertyValue& v) { (o.*set)(static_cast<A>(AsInteger(v))); },
         [get](const C& o) { return TPropertyValue(static_cast<std::int64_t>((o.*get)())); },
         Optional(defaultValue));
   }
@@ -111,17 +112,13 @@ class TPropertyTable {
   template <typename G, typename S>
   TPropertyTable& Enum(std::string name, G get, S set, TIdentTable names,
                        std::optional<std::int64_t> defaultValue = std::nullopt) {
-    using C = typename property_detail::Member<S>::Class;
-    using A = typename property_detail::Member<S>::Arg;
     std::optional<TPropertyValue> stored;
     if (defaultValue) stored = property_detail::IdentOf(names, *defaultValue);
-    return AddValue<C>(
-        std::move(name),
-        [set, names](C& o, const TPropertyValue& v) {
-          (o.*set)(static_cast<A>(property_detail::NumberOf(names, AsIdent(v))));
-        },
-        [get, names](const C& o) {
-          return TPropertyValue(property_detail::IdentOf(names, static_cast<std::int64_t>((o.*get)())));
+    return Converted(
+        std::move(name), get, set,
+        [names](const TPropertyValue& v) { return property_detail::NumberOf(names, AsIdent(v)); },
+        [names](auto value) {
+          return property_detail::IdentOf(names, static_cast<std::int64_t>(value));
         },
         std::move(stored));
   }
@@ -130,17 +127,13 @@ class TPropertyTable {
   template <typename G, typename S>
   TPropertyTable& Set(std::string name, G get, S set, TIdentTable names,
                       std::optional<std::uint64_t> defaultValue = std::nullopt) {
-    using C = typename property_detail::Member<S>::Class;
-    using A = typename property_detail::Member<S>::Arg;
     std::optional<TPropertyValue> stored;
     if (defaultValue) stored = property_detail::SetOf(names, *defaultValue);
-    return AddValue<C>(
-        std::move(name),
-        [set, names](C& o, const TPropertyValue& v) {
-          (o.*set)(static_cast<A>(property_detail::BitsOf(names, AsSet(v))));
-        },
-        [get, names](const C& o) {
-          return TPropertyValue(property_detail::SetOf(names, static_cast<std::uint64_t>((o.*get)())));
+    return Converted(
+        std::move(name), get, set,
+        [names](const TPropertyValue& v) { return property_detail::BitsOf(names, AsSet(v)); },
+        [names](auto value) {
+          return property_detail::SetOf(names, static_cast<std::uint64_t>(value));
         },
         std::move(stored));
   }
@@ -189,6 +182,22 @@ class TPropertyTable {
   }
 
  private:
+  // A property stored in another form than the one its accessors take: `fromStored` gives the
+  // setter's value, `toStored` the stored form of the getter's.
+  template <typename G, typename S, typename FromStored, typename ToStored>
+  TPropertyTable& Converted(std::string name, G get, S set, FromStored fromStored,
+                            ToStored toStored, std::optional<TPropertyValue> stored) {
+    using C = typename property_detail::Member<S>::Class;
+    using A = typename property_detail::Member<S>::Arg;
+    return AddValue<C>(
+        std::move(name),
+        [set, fromStored](C& o, const TPropertyValue& v) {
+          (o.*set)(static_cast<A>(fromStored(v)));
+        },
+        [get, toStored](const C& o) { return TPropertyValue(toStored((o.*get)())); },
+        std::move(stored));
+  }
+
   template <typename T>
   static std::optional<TPropertyValue> Optional(const std::optional<T>& value) {
     if (!value) return std::nullopt;
