@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/graphics/gdi.h"
 #include "animation/drawing/masked_stretch_blit.h"
+#include "framework/graphics/gdi.h"
 
 namespace {
 
@@ -72,8 +72,8 @@ void MaskedDraw(benchmark::State& state, bool fast) {
   Surface picture(kWidth, kHeight), target(kWidth, kHeight);
   SetRasterFastPaths(fast);
   for (auto _ : state) {
-    MaskedStretchBlit(target.dc(), 0, 0, kWidth, kHeight, picture.dc(), 0, 0, kWidth,
-                               kHeight, nullptr, clFuchsia);
+    MaskedStretchBlit(target.dc(), 0, 0, kWidth, kHeight, picture.dc(), 0, 0, kWidth, kHeight,
+                      nullptr, clFuchsia);
     benchmark::ClobberMemory();
   }
   SetRasterFastPaths(true);

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config git python3
-  clang libclang-rt-14-dev                       # fuzzers and sanitizer builds
+  clang libclang-rt-14-dev clang-format          # fuzzers, sanitizer builds, formatting
   libgtest-dev libgmock-dev libbenchmark-dev     # tests and benchmarks
   libsdl2-dev libfreetype-dev libfontconfig-dev  # the desktop window and text
   fonts-dejavu-core fonts-croscore               # faces the window's fonts map to

@@ -1,7 +1,7 @@
 #include "main/quick_form.h"
 
-#include <string>
 #include <iterator>
+#include <string>
 #include <type_traits>
 #include <utility>
 

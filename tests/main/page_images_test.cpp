@@ -62,7 +62,9 @@ class PageImagesTest : public QuickFormTest, public ::testing::WithParamInterfac
   }
 };
 
-void PrintTo(const PageTour& tour, std::ostream* out) { *out << tour.name; }
+void PrintTo(const PageTour& tour, std::ostream* out) {
+  *out << tour.name;
+}
 
 std::string PrintPageTour(const ::testing::TestParamInfo<PageTour>& info) {
   return info.param.name;

@@ -9,11 +9,11 @@ namespace qi_test {
 std::filesystem::path TestDataDir();
 
 // Skips the calling test with a clear message when the shared test data is absent.
-#define QI_REQUIRE_TESTDATA()                                                            \
-  do {                                                                                   \
-    if (::qi_test::TestDataDir().empty())                                                \
-      GTEST_SKIP() << "shared GIF test data not found (set QI_TESTDATA_DIR or keep "    \
-                      "../shared/testdata beside the checkout)";                         \
+#define QI_REQUIRE_TESTDATA()                                                        \
+  do {                                                                               \
+    if (::qi_test::TestDataDir().empty())                                            \
+      GTEST_SKIP() << "shared GIF test data not found (set QI_TESTDATA_DIR or keep " \
+                      "../shared/testdata beside the checkout)";                     \
   } while (0)
 
 // A fresh, empty folder under the system's temporary folder, removed when the object goes.

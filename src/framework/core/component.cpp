@@ -29,12 +29,15 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-void TComponent::Loaded() { ExcludeState(csLoading); }
+void TComponent::Loaded() {
+  ExcludeState(csLoading);
+}
 
 void TComponent::Destroying() {
   if (InState(csDestroying)) return;
   IncludeState(csDestroying);
-  for (TComponent* component : components_) component->Destroying();
+  for (TComponent* component : components_)
+    component->Destroying();
 }
 
 void TComponent::DestroyComponents() {
@@ -45,9 +48,13 @@ void TComponent::DestroyComponents() {
   }
 }
 
-TNotifyEvent TComponent::MethodAddress(std::string_view) { return {}; }
+TNotifyEvent TComponent::MethodAddress(std::string_view) {
+  return {};
+}
 
-bool TComponent::BindField(std::string_view, TComponent*) { return false; }
+bool TComponent::BindField(std::string_view, TComponent*) {
+  return false;
+}
 
 void TComponent::Insert(TComponent* component) {
   components_.push_back(component);

@@ -11,10 +11,14 @@ namespace {
 
 const char* ModeText(TFileStream::Mode mode) {
   switch (mode) {
-    case TFileStream::fmCreate: return "w+b";
-    case TFileStream::fmOpenRead: return "rb";
-    case TFileStream::fmOpenWrite: return "r+b";
-    case TFileStream::fmOpenReadWrite: return "r+b";
+    case TFileStream::fmCreate:
+      return "w+b";
+    case TFileStream::fmOpenRead:
+      return "rb";
+    case TFileStream::fmOpenWrite:
+      return "r+b";
+    case TFileStream::fmOpenReadWrite:
+      return "r+b";
   }
   return "rb";
 }
@@ -28,7 +32,9 @@ TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fil
   throw EFOpenError(Format(messages::kOpenError, {fileName}));
 }
 
-TFileStream::~TFileStream() { std::fclose(file_); }
+TFileStream::~TFileStream() {
+  std::fclose(file_);
+}
 
 std::int64_t TFileStream::Read(void* buffer, std::int64_t count) {
   if (count <= 0) return 0;
@@ -44,11 +50,13 @@ std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
   const int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
                      : origin == TSeekOrigin::soCurrent ? SEEK_CUR
                                                         : SEEK_END;
-  if (fseeko(file_, static_cast<off_t>(offset), whence) != 0) throw EStreamError(messages::kSeekError);
+  if (fseeko(file_, static_cast<off_t>(offset), whence) != 0)
+    throw EStreamError(messages::kSeekError);
   return static_cast<std::int64_t>(ftello(file_));
 }
 
 void TFileStream::SetSize(std::int64_t size) {
   std::fflush(file_);
-  if (ftruncate(fileno(file_), static_cast<off_t>(size)) != 0) throw EWriteError(messages::kWriteError);
+  if (ftruncate(fileno(file_), static_cast<off_t>(size)) != 0)
+    throw EWriteError(messages::kWriteError);
 }

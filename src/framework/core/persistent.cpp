@@ -10,7 +10,9 @@ void TPersistent::Assign(const TPersistent* source) {
   source->AssignTo(this);
 }
 
-void TPersistent::AssignTo(TPersistent* destination) const { AssignError(this, destination); }
+void TPersistent::AssignTo(TPersistent* destination) const {
+  AssignError(this, destination);
+}
 
 void TPersistent::DefineProperties(TFiler&) {}
 

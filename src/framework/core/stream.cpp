@@ -13,7 +13,8 @@ std::int64_t TStream::Size() {
 }
 
 void TStream::ReadBuffer(void* buffer, std::int64_t count) {
-  if (count < 0 || (count > 0 && Read(buffer, count) != count)) throw EReadError(messages::kReadError);
+  if (count < 0 || (count > 0 && Read(buffer, count) != count))
+    throw EReadError(messages::kReadError);
 }
 
 void TStream::WriteBuffer(const void* buffer, std::int64_t count) {
