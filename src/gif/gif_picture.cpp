@@ -3,11 +3,10 @@
 // now.
 #include <algorithm>
 
-#include "animation/drawing/draw_bitmap_keyed.h"
-#include "animation/drawing/drawing_arithmetic.h"
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/draw_bitmap_keyed.h"
 #include "gif/decode_to_dib.h"
 #include "gif/gif_error.h"
 #include "gif/gif_image.h"
@@ -62,7 +61,7 @@ void TGIFFrame::DrawFrame(TCanvas& canvas, const TRect& rect, bool transparent) 
     colour.SetPixelFormat(TPixelFormat::pf4bit);
     keyed = &colour;
   }
-  DrawBitmapRectKeyed(canvas, rect.left, rect.top, RectWidth(rect), RectHeight(rect),
+  DrawBitmapRectKeyed(canvas, rect.left, rect.top, rect.Width(), rect.Height(),
                       Rect(0, 0, keyed->Width(), keyed->Height()), *keyed, transparentColor_);
 }
 

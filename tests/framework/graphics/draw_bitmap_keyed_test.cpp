@@ -1,4 +1,4 @@
-#include "animation/drawing/draw_bitmap_keyed.h"
+#include "framework/graphics/draw_bitmap_keyed.h"
 
 #include <gtest/gtest.h>
 

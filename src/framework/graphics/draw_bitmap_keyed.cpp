@@ -1,12 +1,11 @@
-#include "animation/drawing/draw_bitmap_keyed.h"
+#include "framework/graphics/draw_bitmap_keyed.h"
 
 #include <utility>
 
-#include "animation/drawing/drawing_arithmetic.h"
-#include "animation/drawing/masked_stretch_blit.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi.h"
+#include "framework/graphics/masked_stretch_blit.h"
 
 namespace {
 
@@ -54,6 +53,6 @@ void DrawBitmapKeyed(TCanvas& canvas, TBitmap& bitmap, TColor key, int dx, int d
 
 void DrawBitmapRectKeyed(TCanvas& canvas, int dx, int dy, int dw, int dh, const TRect& source,
                          TBitmap& bitmap, TColor key) {
-  DrawBitmapKeyed(canvas, bitmap, key, dx, dy, dw, dh, source.left, source.top, RectWidth(source),
-                  RectHeight(source));
+  DrawBitmapKeyed(canvas, bitmap, key, dx, dy, dw, dh, source.left, source.top, source.Width(),
+                  source.Height());
 }

@@ -1,4 +1,4 @@
-#include "animation/drawing/palette_relative.h"
+#include "framework/graphics/palette_relative.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "animation/drawing/masked_stretch_blit.h"
+#include "framework/graphics/masked_stretch_blit.h"
 
-#include "animation/drawing/palette_relative.h"
 #include "framework/graphics/gdi.h"
+#include "framework/graphics/palette_relative.h"
 
 namespace {
 

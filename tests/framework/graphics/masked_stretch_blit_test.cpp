@@ -1,4 +1,4 @@
-#include "animation/drawing/masked_stretch_blit.h"
+#include "framework/graphics/masked_stretch_blit.h"
 
 #include <gtest/gtest.h>
 
