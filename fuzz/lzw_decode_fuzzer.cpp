@@ -8,8 +8,8 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
-#include "gif/image_size.h"
-#include "gif/lzw_decoder.h"
+#include "gif/codec/image_size.h"
+#include "gif/codec/lzw_decoder.h"
 
 namespace {
 

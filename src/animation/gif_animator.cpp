@@ -11,7 +11,7 @@
 #include "framework/graphics/draw_bitmap_keyed.h"
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/palette_relative.h"
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 
 TGIFAnimator::TGIFAnimator(TComponent* owner)
     : TImageControl(owner), frameTimer_(new TThreadedTimer(this)) {

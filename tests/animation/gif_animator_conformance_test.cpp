@@ -10,7 +10,7 @@
 #include "animation/gif_animator.h"
 #include "framework/controls/headless_fixture.h"
 #include "framework/graphics/bitmap.h"
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 #include "support/reference_png.h"
 #include "support/test_data.h"
 

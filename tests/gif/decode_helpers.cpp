@@ -1,11 +1,11 @@
 #include "decode_helpers.h"
 
 #include "framework/core/memory_stream.h"
-#include "gif/decode_to_dib.h"
-#include "gif/dib_header.h"
-#include "gif/gif_image.h"
-#include "gif/image_size.h"
-#include "gif/lzw_decoder.h"
+#include "gif/codec/decode_to_dib.h"
+#include "gif/codec/dib_header.h"
+#include "gif/codec/image_size.h"
+#include "gif/codec/lzw_decoder.h"
+#include "gif/picture/gif_image.h"
 #include "giflib_oracle.h"
 
 RawDecode DecodeRaw(const std::vector<std::uint8_t>& data, int width, int height, int frameBits,

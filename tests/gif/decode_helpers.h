@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "dib_pixels.h"
-#include "gif/codec_progress.h"
+#include "gif/codec/codec_progress.h"
 
 // One frame decoded straight through LzwDecode: colour indexes top row first, and the damage
 // flag.

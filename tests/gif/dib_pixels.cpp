@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "framework/core/memory_stream.h"
-#include "gif/image_size.h"
+#include "gif/codec/image_size.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "gif/color_table.h"
+#include "gif/codec/color_table.h"
 
 class TMemoryStream;
 
