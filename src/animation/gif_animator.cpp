@@ -260,14 +260,14 @@ std::unique_ptr<TBitmap> TGIFAnimator::ComposeFrame(int index, TColor& key) {
   for (int j = start; j < target; ++j) {
     TGIFFrame& frame = *image_->FrameAt(j);
     if (frame.Disposal() <= 1) {
-      frame.DrawFrame(canvas, FrameRect(frame), true);
+      frame.DrawFrame(canvas, FrameRect(frame), TFrameTransparency::Keyed);
     } else if (frame.Disposal() == 2 && j > start) {
       canvas.FillRect(FrameRect(frame));  // cleared to the background after it was shown
     }
     // Disposal 3 and the undefined 4-7: undone before the next frame, so never drawn.
   }
   TGIFFrame& last = *image_->FrameAt(target);
-  last.DrawFrame(canvas, FrameRect(last), true);
+  last.DrawFrame(canvas, FrameRect(last), TFrameTransparency::Keyed);
 
   if (palette != nullptr) SelectPalette(dc, previousPalette, false);
   return bitmap;

@@ -3,9 +3,9 @@
 #include "framework/core/memory_stream.h"
 #include "gif/codec/decode_to_dib.h"
 #include "gif/codec/dib_header.h"
+#include "gif/codec/gif_image_model.h"
 #include "gif/codec/image_size.h"
 #include "gif/codec/lzw_decoder.h"
-#include "gif/picture/gif_image.h"
 #include "giflib_oracle.h"
 
 RawDecode DecodeRaw(const std::vector<std::uint8_t>& data, int width, int height, int frameBits,
@@ -28,9 +28,9 @@ RawDecode DecodeRaw(const std::vector<std::uint8_t>& data, int width, int height
 }
 
 DecodedFrame DecodeGifFrame(const std::vector<std::uint8_t>& gif, int index) {
-  TGIFImage image;
+  TGIFImageModel image;
   TMemoryStream stream(gif);
-  image.ReadGif(stream.Size(), stream, false);
+  image.ReadGifContent(stream.Size(), stream);
   TMemoryStream dib;
   DecodeToDib(*image.FrameAt(index), dib);
   return {ReadDibPixels(dib), image.FrameAt(index)->Corrupted()};

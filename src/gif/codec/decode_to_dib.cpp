@@ -4,10 +4,11 @@
 #include "gif/codec/color_table.h"
 #include "gif/codec/dib_header.h"
 #include "gif/codec/gif_error.h"
+#include "gif/codec/gif_frame_model.h"
+#include "gif/codec/gif_image_model.h"
 #include "gif/codec/gif_messages.h"
 #include "gif/codec/image_size.h"
 #include "gif/codec/lzw_decoder.h"
-#include "gif/picture/gif_frame.h"
 
 namespace {
 
@@ -19,9 +20,15 @@ int DibBitsFor(int frameBits) {
   GifError(gif_messages::kWrongColorCount);
 }
 
+// Progress goes to the image the frame belongs to.
+TCodecProgress Progress(const TGIFFrameModel& frame) {
+  TGIFImageModel* owner = frame.OwnerModel();
+  return owner != nullptr ? owner->CodecProgress() : TCodecProgress();
+}
+
 }  // namespace
 
-void DecodeToDib(TGIFFrame& frame, TMemoryStream& dest) {
+void DecodeToDib(TGIFFrameModel& frame, TMemoryStream& dest) {
   const TGIFItem& item = *frame.SharedPixels();
   const TDibInfo info{item.FrameSize().cx, item.FrameSize().cy,
                       static_cast<std::uint16_t>(DibBitsFor(item.FrameBits()))};
@@ -36,7 +43,7 @@ void DecodeToDib(TGIFFrame& frame, TMemoryStream& dest) {
   encoded.SetPosition(0);
   bool corrupt = false;
   try {
-    LzwDecode(encoded, info, frame.Interlaced(), TCodecProgress::For(frame.Owner()), corrupt,
+    LzwDecode(encoded, info, frame.Interlaced(), Progress(frame), corrupt,
               dest.Memory() + pixelOffset, item.FrameBits(), true);
   } catch (...) {
     dest.SetSize(pixelOffset);

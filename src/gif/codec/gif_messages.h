@@ -8,12 +8,6 @@ inline constexpr const char* kUnrecognizedExtension = "Unrecognized extension bl
 inline constexpr const char* kWrongColorCount = "Wrong number of colors; must be a power of 2";
 inline constexpr const char* kCodeSizeRange = "GIF code size not in range 2 to 9";
 inline constexpr const char* kCorruptData = "GIF encoded data is corrupt";
-inline constexpr const char* kCannotResize = "Cannot change the Size of a GIF image";
 inline constexpr const char* kImageTooLarge = "GIF image too large: %d x %d pixels";
-inline constexpr const char* kSavingNotSupported = "Saving GIF images is not supported yet";
-inline constexpr const char* kClipboardNotSupported =
-    "GIF images cannot go through the clipboard yet";
-inline constexpr const char* kFileFormatDescription = "CompuServe GIF Image";
-inline constexpr const char* kClipboardFormatName = "GIF Image";
 
 }  // namespace gif_messages

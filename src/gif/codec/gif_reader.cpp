@@ -10,9 +10,9 @@
 #include "framework/core/text.h"
 #include "gif/codec/color_table.h"
 #include "gif/codec/gif_error.h"
+#include "gif/codec/gif_image_model.h"
 #include "gif/codec/gif_messages.h"
 #include "gif/codec/image_size.h"
-#include "gif/picture/gif_image.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ void TGifReader::ReadAll() {
   while (introducer != 0 && introducer != kTrailer && !stream_.AtEnd()) {
     std::unique_ptr<TExtensionList> run = ReadExtensionRun(introducer);
     if (introducer == kImageIntroducer) {
-      auto frame = std::make_unique<TGIFFrame>(&image_);
+      std::unique_ptr<TGIFFrameModel> frame = image_.NewFrame();
       const GifColorTable& global = image_.SharedHeader()->GlobalColors();
       if (global.count != 0) {
         frame->SharedPixels()->SetFrameBits(
@@ -73,8 +73,8 @@ void TGifReader::ReadSignature() {
   ReadLenient(stream_, bytes, 3);
   if (!SameText(std::string_view(bytes, 3), "GIF")) GifError(gif_messages::kUnknownVersion);
   ReadLenient(stream_, bytes, 3);
-  for (std::uint8_t version = 0; version < std::size(TGIFImage::kVersions); ++version) {
-    if (SameText(std::string_view(bytes, 3), TGIFImage::kVersions[version])) {
+  for (std::uint8_t version = 0; version < std::size(TGIFImageModel::kVersions); ++version) {
+    if (SameText(std::string_view(bytes, 3), TGIFImageModel::kVersions[version])) {
       image_.SetGifVersion(version);
       break;
     }
@@ -185,7 +185,7 @@ bool IsLoopBlock(const TExtension& extension) {
   return blocks != nullptr && !blocks->Empty() && (*blocks)[0].size() >= 3 && (*blocks)[0][0] == 1;
 }
 
-void TGifReader::ReadFrame(TGIFFrame& frame) {
+void TGifReader::ReadFrame(TGIFFrameModel& frame) {
   TGIFItem& item = *frame.SharedPixels();
   item.SetEncodedData(std::make_unique<TMemoryStream>());
   try {
@@ -199,7 +199,7 @@ void TGifReader::ReadFrame(TGIFFrame& frame) {
   }
 }
 
-void TGifReader::CopyImageBlock(TGIFFrame& frame) {
+void TGifReader::CopyImageBlock(TGIFFrameModel& frame) {
   TGIFItem& item = *frame.SharedPixels();
   frame.SetCorrupted(false);
   std::uint8_t descriptor[9];
@@ -230,7 +230,7 @@ void TGifReader::CopyImageBlock(TGIFFrame& frame) {
 // off by the end of the data is left out and marks the frame corrupted, and its partial bytes
 // are passed over, so that they are never taken for further blocks: a truncated file loads and
 // shows the rows it has.
-void TGifReader::CopyDataSubBlocks(TGIFFrame& frame) {
+void TGifReader::CopyDataSubBlocks(TGIFFrameModel& frame) {
   const std::uint8_t* data = stream_.Memory();
   const std::int64_t size = stream_.Size();
   const std::int64_t start = stream_.Position();
@@ -248,7 +248,7 @@ void TGifReader::CopyDataSubBlocks(TGIFFrame& frame) {
   stream_.SetPosition(frame.Corrupted() ? size : end);
 }
 
-void TGifReader::ApplyGraphicControls(TGIFFrame& frame) {
+void TGifReader::ApplyGraphicControls(TGIFFrameModel& frame) {
   const GifColorTable& colors = frame.SharedPixels()->FrameColors();
   std::uint16_t delayMs = 0;
   if (const TExtensionList* extensions = frame.Extensions()) {

@@ -5,16 +5,16 @@
 
 #include "gif/codec/extension.h"
 
-class TGIFFrame;
-class TGIFImage;
+class TGIFFrameModel;
+class TGIFImageModel;
 class TMemoryStream;
 class TStringList;
 
-// Reads GIF data held in memory into a freshly reset image: the body of TGIFImage::ReadGif. The
-// frames keep their LZW data as stored; nothing is decoded here.
+// Reads GIF data held in memory into a freshly reset image: the body of ReadGifContent. The frames
+// keep their LZW data as stored; nothing is decoded here.
 class TGifReader {
  public:
-  TGifReader(TGIFImage& image, TMemoryStream& stream) : image_(image), stream_(stream) {}
+  TGifReader(TGIFImageModel& image, TMemoryStream& stream) : image_(image), stream_(stream) {}
 
   void ReadAll();
 
@@ -25,15 +25,15 @@ class TGifReader {
   std::unique_ptr<TExtensionList> ReadExtensionRun(std::uint8_t& introducer);
   std::unique_ptr<TExtension> ReadExtension();
   std::unique_ptr<TStringList> ReadSubBlocks();
-  void ReadFrame(TGIFFrame& frame);
-  void CopyImageBlock(TGIFFrame& frame);
-  void CopyDataSubBlocks(TGIFFrame& frame);
-  void ApplyGraphicControls(TGIFFrame& frame);
+  void ReadFrame(TGIFFrameModel& frame);
+  void CopyImageBlock(TGIFFrameModel& frame);
+  void CopyDataSubBlocks(TGIFFrameModel& frame);
+  void ApplyGraphicControls(TGIFFrameModel& frame);
   void TakeImageComment(const TExtensionList& run);
   std::uint8_t IntroducerAfterImage();
   std::uint8_t ReadLenientByte();
 
-  TGIFImage& image_;
+  TGIFImageModel& image_;
   TMemoryStream& stream_;
   std::uint8_t screenFlags_ = 0;
   std::uint8_t backgroundIndex_ = 0;

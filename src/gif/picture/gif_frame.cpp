@@ -1,24 +1,19 @@
 #include "gif/picture/gif_frame.h"
 
+#include "framework/core/memory_stream.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/draw_bitmap_keyed.h"
+#include "gif/codec/decode_to_dib.h"
 #include "gif/picture/gif_image.h"
 
-TGIFFrame::TGIFFrame(TGIFImage* owner) : owner_(owner) {
-  ResetFrame();
-}
+TGIFFrame::TGIFFrame(TGIFImage* owner) : TGIFFrameModel(owner) {}
 
 TGIFFrame::~TGIFFrame() = default;
 
-void TGIFFrame::ResetFrame() {
-  pixels_.Reset(new TGIFItem);
-  grayscale_ = false;
-  corrupted_ = false;
-  transparentColor_ = clNone;
-  origin_ = {};
-  interlaced_ = false;
-  localColors_ = false;
-  delayMs_ = 0;
-  disposal_ = 0;
+TGIFImage* TGIFFrame::Owner() const {
+  // A picture frame is only ever made for a picture (or for none).
+  return static_cast<TGIFImage*>(OwnerModel());
 }
 
 void TGIFFrame::Assign(const TPersistent* source) {
@@ -36,49 +31,67 @@ void TGIFFrame::Assign(const TPersistent* source) {
   } else {
     TPersistent::Assign(source);
   }
-  if (owner_ != nullptr) owner_->RecomputeScreen();
+  if (TGIFImage* owner = Owner()) owner->RecomputeScreen();
 }
 
 void TGIFFrame::AssignFrame(const TGIFFrame& source) {
-  pixels_.Reset(source.pixels_.Get());
-  localColors_ = source.owner_ != owner_ ? true : source.localColors_;
-  origin_ = source.origin_;
-  interlaced_ = source.interlaced_;
+  ShareContentOf(source);
   CopyFrameBitmap(source);
-  transparentColor_ = source.transparentColor_;
-  delayMs_ = source.delayMs_;
-  disposal_ = source.disposal_;
-  grayscale_ = source.grayscale_;
-  corrupted_ = source.corrupted_;
-  // Only the comment travels with the frame; other extensions stay with the source.
-  const TStringList* comment = source.ExistingComment();
-  if (comment != nullptr && !comment->Empty()) SetCommentText(*comment);
 }
 
-TExtensionList& TGIFFrame::EnsureExtensions() {
-  if (!extensions_) extensions_ = std::make_unique<TExtensionList>();
-  return *extensions_;
+void TGIFFrame::CopyFrameBitmap(const TGIFFrame& source) {
+  if (!source.frameBitmap_) return;
+  NewFrameBitmap();
+  frameBitmap_->Assign(source.frameBitmap_.get());
 }
 
-TStringList* TGIFFrame::ExistingComment() const {
-  const TExtension* comment = LastExtensionOf(extensions_.get(), ekComment);
-  return comment != nullptr ? comment->SubBlocks() : nullptr;
+bool TGIFFrame::HasContent() const {
+  return frameBitmap_ != nullptr || TGIFFrameModel::HasContent();
 }
 
-TStringList* TGIFFrame::CommentText(bool create) {
-  if (!create) return ExistingComment();
-  TExtension* comment = LastExtensionOf(extensions_.get(), ekComment);
-  if (comment == nullptr) {
-    auto added = std::make_unique<TExtension>();
-    added->SetExtKind(ekComment);
-    comment = added.get();
-    EnsureExtensions().push_back(std::move(added));
+TBitmap& TGIFFrame::DecodedBitmap() {
+  if (frameBitmap_ && !frameBitmap_->Empty()) return *frameBitmap_;
+  NewFrameBitmap();
+  if (SharedPixels()->EncodedData() != nullptr) {
+    TMemoryStream dib;
+    DecodeToDib(*this, dib);
+    frameBitmap_->LoadFromStream(dib);
   }
-  return &comment->EnsureSubBlocks();
+  return *frameBitmap_;
 }
 
-void TGIFFrame::SetCommentText(const TStringList& lines) {
-  TStringList copy;
-  copy.Assign(lines);  // lines may be this frame's own comment
-  CommentText(true)->Assign(copy);
+void TGIFFrame::NewFrameBitmap() {
+  frameBitmap_.reset();
+  frameBitmap_ = std::make_unique<TBitmap>();
+}
+
+bool TGIFFrame::HasBitmapOrPixels() const {
+  return frameBitmap_ || SharedPixels()->EncodedData() != nullptr;
+}
+
+int TGIFFrame::FrameWidth() {
+  return HasBitmapOrPixels() ? DecodedBitmap().Width() : 0;
+}
+
+int TGIFFrame::FrameHeight() {
+  return HasBitmapOrPixels() ? DecodedBitmap().Height() : 0;
+}
+
+void TGIFFrame::DrawFrame(TCanvas& canvas, const TRect& rect, TFrameTransparency transparency) {
+  TBitmap& bitmap = DecodedBitmap();
+  if (transparency == TFrameTransparency::Opaque || TransparentColor() == clNone) {
+    canvas.StretchDraw(rect, &bitmap);
+    return;
+  }
+  // Keyed drawing keys every monochrome bitmap on white. A frame of black and white whose
+  // transparent colour is black is drawn from a copy in colour, so that its own key holds.
+  TBitmap* keyed = &bitmap;
+  TBitmap colour;
+  if (bitmap.Monochrome() && ColorToPlainRGB(TransparentColor()) != clWhite) {
+    colour.Assign(&bitmap);
+    colour.SetPixelFormat(TPixelFormat::pf4bit);
+    keyed = &colour;
+  }
+  DrawBitmapRectKeyed(canvas, rect.left, rect.top, rect.Width(), rect.Height(),
+                      Rect(0, 0, keyed->Width(), keyed->Height()), *keyed, TransparentColor());
 }

@@ -2,16 +2,24 @@
 
 #include <algorithm>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/memory_stream.h"
-#include "framework/core/messages.h"
+#include "framework/core/stream.h"
+#include "framework/graphics/bitmap.h"
 #include "gif/codec/gif_error.h"
-#include "gif/codec/gif_messages.h"
-#include "gif/codec/gif_reader.h"
+#include "gif/picture/picture_messages.h"
 
-TGIFImage::TGIFImage() {
-  ResetImage();
+namespace {
+
+// The coders' callback for images: the target image's NotifyProgress, with RedrawNow false and an
+// empty rectangle.
+void ProgressThunk(TObject* target, TProgressStage stage, std::uint8_t percentDone,
+                   const std::string& message) {
+  static_cast<TGIFImage*>(target)->NotifyProgress(target, stage, percentDone, false, TRect{},
+                                                  message);
 }
+
+}  // namespace
+
+TGIFImage::TGIFImage() = default;
 
 TGIFImage::~TGIFImage() {
   // Nothing is notified while the image goes.
@@ -19,54 +27,25 @@ TGIFImage::~TGIFImage() {
   FreeFrames();
 }
 
-void TGIFImage::ResetImage() {
-  header_.Reset(new TGIFData);
-  FreeFrames();
-  currentIndex_ = -1;
-  backColor_ = clNone;
-  loopCount_ = 1;
-  loopEnabled_ = false;
-  gifVersion_ = 0;
-}
-
-void TGIFImage::FreeFrames() {
-  // First to last, as the frames were read.
-  for (auto& frame : frames_)
-    frame.reset();
-  frames_.clear();
-}
-
 TGIFFrame* TGIFImage::FrameAt(int index) const {
-  if (index < 0 || index >= FrameCount()) throw EListError(messages::kListIndexError);
-  return frames_[static_cast<std::size_t>(index)].get();
+  // Every frame of a picture was made by its NewFrame.
+  return static_cast<TGIFFrame*>(TGIFImageModel::FrameAt(index));
 }
 
-TGIFFrame* TGIFImage::AddFrame(std::unique_ptr<TGIFFrame> frame) {
-  frames_.push_back(std::move(frame));
-  return frames_.back().get();
+std::unique_ptr<TGIFFrameModel> TGIFImage::NewFrame() {
+  return std::make_unique<TGIFFrame>(this);
 }
 
-bool TGIFImage::HasTransparentFrame() const {
-  for (const auto& frame : frames_) {
-    if (frame->TransparentColor() != clNone) return true;
-  }
-  return false;
+TGIFFrame& TGIFImage::AppendFrame() {
+  auto frame = std::make_unique<TGIFFrame>(this);
+  TGIFFrame& appended = *frame;
+  AddFrame(std::move(frame));
+  return appended;
 }
 
 void TGIFImage::ReadGif(std::int64_t size, TStream& stream, bool decodeFirst) {
-  ResetImage();
-  // The copy is strict; a size the stream cannot supply is refused before anything is allocated.
-  if (size < 0 || stream.Remaining() < size) throw EReadError(messages::kReadError);
-  if (size > 0) {
-    TMemoryStream data;
-    data.SetSize(size);
-    stream.ReadBuffer(data.Memory(), size);
-    TGifReader(*this, data).ReadAll();
-  }
-  if (FrameCount() > 0) {
-    currentIndex_ = 0;
-    if (decodeFirst) DecodeFirstFrame();
-  }
+  ReadGifContent(size, stream);
+  if (decodeFirst && FrameCount() > 0) DecodeFirstFrame();
   Changed(this);
 }
 
@@ -74,9 +53,9 @@ void TGIFImage::DecodeFirstFrame() {
   try {
     CurrentBitmap();
   } catch (...) {
-    frames_.erase(frames_.begin());
+    RemoveFrame(0);
     // No frame left means no current frame.
-    if (frames_.empty()) currentIndex_ = -1;
+    if (FrameCount() == 0) SetCurrentIndex(-1);
     throw;
   }
 }
@@ -95,21 +74,16 @@ void TGIFImage::Assign(const TPersistent* source) {
 }
 
 void TGIFImage::AssignImage(const TGIFImage& source) {
-  header_.Reset(source.header_.Get());
-  gifVersion_ = source.gifVersion_;
-  backColor_ = source.backColor_;
-  loopCount_ = source.loopCount_;
-  loopEnabled_ = source.loopEnabled_;
+  ShareHeaderOf(source);
   FreeFrames();
-  for (const auto& sourceFrame : source.frames_) {
+  for (int i = 0; i < source.FrameCount(); ++i) {
+    const TGIFFrame& sourceFrame = *source.FrameAt(i);
     auto frame = std::make_unique<TGIFFrame>(this);
-    frame->Assign(sourceFrame.get());
-    frame->SetLocalColors(sourceFrame->LocalColors());
+    frame->Assign(&sourceFrame);
+    frame->SetLocalColors(sourceFrame.LocalColors());
     AddFrame(std::move(frame));
   }
-  logicalWidth_ = source.logicalWidth_;
-  logicalHeight_ = source.logicalHeight_;
-  currentIndex_ = source.currentIndex_;
+  CopyScreenOf(source);
   Changed(this);
 }
 
@@ -117,15 +91,16 @@ void TGIFImage::AssignFrame(const TGIFFrame& source) {
   ResetImage();
   if (const TGIFImage* owner = source.Owner()) {
     const TGIFData& from = *owner->SharedHeader();
-    header_->SetAspectRatio(from.AspectRatio());
-    header_->SetGlobalBits(from.GlobalBits());
-    header_->SetColorResolution(from.ColorResolution());
-    header_->GlobalColors() = from.GlobalColors();
+    TGIFData& header = *SharedHeader();
+    header.SetAspectRatio(from.AspectRatio());
+    header.SetGlobalBits(from.GlobalBits());
+    header.SetColorResolution(from.ColorResolution());
+    header.GlobalColors() = from.GlobalColors();
   }
-  TGIFFrame* frame = AddFrame(std::make_unique<TGIFFrame>(this));
-  currentIndex_ = FrameCount() - 1;
-  frame->Assign(&source);
-  if (gifVersion_ == 0) gifVersion_ = 1;
+  TGIFFrame& frame = AppendFrame();
+  SetCurrentIndex(FrameCount() - 1);
+  frame.Assign(&source);
+  if (GifVersion() == 0) SetGifVersion(1);
   Changed(this);
 }
 
@@ -134,15 +109,31 @@ void TGIFImage::NotifyProgress(TObject* sender, TProgressStage stage, std::uint8
   if (onCodecProgress_) onCodecProgress_(sender, stage, percentDone, redrawNow, rect, message);
 }
 
-bool TGIFImage::Equals(const TGraphic* graphic) {
-  const auto* other = dynamic_cast<const TGIFImage*>(graphic);
-  return other != nullptr && other->header_.Get() == header_.Get();
+TCodecProgress TGIFImage::CodecProgress() {
+  if (!ProgressObserved()) return {};
+  return {ProgressThunk, this};
 }
 
-bool TGIFImage::Empty() const {
-  if (frames_.empty()) return true;
-  const TGIFFrame* frame = FrameAt(std::max(currentIndex_, 0));
-  return frame->FrameBitmap() == nullptr && !frame->SharedPixels()->HasEncodedPixels();
+void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
+  if (CurrentIndex() < 0) return;
+  FrameAt(CurrentIndex())
+      ->DrawFrame(canvas, rect,
+                  HasTransparentFrame() ? TFrameTransparency::Keyed : TFrameTransparency::Opaque);
+}
+
+bool TGIFImage::Equals(const TGraphic* graphic) {
+  const auto* other = dynamic_cast<const TGIFImage*>(graphic);
+  return other != nullptr && other->SharedHeader() == SharedHeader();
+}
+
+int TGIFImage::Width() {
+  if (CurrentIndex() < 0 || CurrentIndex() >= FrameCount() || Empty()) return 0;
+  return FrameAt(CurrentIndex())->FrameWidth();
+}
+
+int TGIFImage::Height() {
+  if (CurrentIndex() < 0 || CurrentIndex() >= FrameCount() || Empty()) return 0;
+  return FrameAt(CurrentIndex())->FrameHeight();
 }
 
 void TGIFImage::ReadData(TStream& stream) {
@@ -158,9 +149,55 @@ void TGIFImage::LoadFromStream(TStream& stream) {
 }
 
 void TGIFImage::SetHeight(int) {
-  GifError(gif_messages::kCannotResize);
+  GifError(gif_picture_messages::kCannotResize);
 }
 
 void TGIFImage::SetWidth(int) {
-  GifError(gif_messages::kCannotResize);
+  GifError(gif_picture_messages::kCannotResize);
+}
+
+TBitmap& TGIFImage::CurrentBitmap() {
+  if (FrameCount() == 0) AppendEmptyFrame();
+  const int index = CurrentIndex() >= 0 && CurrentIndex() < FrameCount() ? CurrentIndex() : 0;
+  return FrameAt(index)->DecodedBitmap();
+}
+
+void TGIFImage::AppendEmptyFrame() {
+  ResetImage();
+  AppendFrame();
+  SetCurrentIndex(0);
+  SetGifVersion(1);
+  Changed(this);
+}
+
+HPALETTE TGIFImage::CurrentPalette() {
+  return FrameCount() == 0 ? nullptr : CurrentBitmap().Palette();
+}
+
+void TGIFImage::RecomputeScreen() {
+  int width = 0;
+  int height = 0;
+  for (int i = 0; i < FrameCount(); ++i) {
+    TGIFFrame& frame = *FrameAt(i);
+    width = std::max(width, frame.FrameWidth() + frame.Origin().x);
+    height = std::max(height, frame.FrameHeight() + frame.Origin().y);
+  }
+  SetLogicalWidth(static_cast<std::uint16_t>(width));
+  SetLogicalHeight(static_cast<std::uint16_t>(height));
+}
+
+void TGIFImage::WriteData(TStream&) {
+  GifError(gif_picture_messages::kSavingNotSupported);
+}
+
+void TGIFImage::SaveToStream(TStream&) {
+  GifError(gif_picture_messages::kSavingNotSupported);
+}
+
+void TGIFImage::LoadFromClipboardFormat(std::uint16_t, HGLOBAL, HPALETTE) {
+  GifError(gif_picture_messages::kClipboardNotSupported);
+}
+
+void TGIFImage::SaveToClipboardFormat(std::uint16_t&, HGLOBAL&, HPALETTE&) {
+  GifError(gif_picture_messages::kClipboardNotSupported);
 }

@@ -1,27 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "framework/graphics/color.h"
 #include "framework/graphics/graphic.h"
-#include "gif/codec/codec_progress.h"
-#include "gif/codec/gif_data.h"
-#include "gif/codec/shared_image.h"
+#include "gif/codec/gif_image_model.h"
 #include "gif/picture/gif_frame.h"
 
 class TBitmap;
 
-// A GIF picture: the image-wide data shared with the images it was assigned from or to, and an
-// ordered list of frames. Frames keep their pixels LZW-compressed as read and are decoded when
-// their bitmap is first needed.
-class TGIFImage : public TGraphic {
- public:
-  // The version table: index 0 none, 1 "87a", 2 "89a".
-  static constexpr const char* kVersions[] = {"", "87a", "89a"};
+// An image's OnCodecProgress: sender, stage, percent done, redraw-now flag, rectangle, message.
+using TCodecProgressEvent =
+    std::function<void(TObject* sender, TProgressStage stage, std::uint8_t percentDone,
+                       bool redrawNow, const TRect& rect, const std::string& message)>;
 
+// A GIF picture: the codec's image, made a graphic of the framework. Frames are decoded into
+// bitmaps when their pixels are first needed, and drawn, sized, assigned and loaded as pictures
+// are.
+class TGIFImage : public TGraphic, public TGIFImageModel {
+ public:
   TGIFImage();
   ~TGIFImage() override;
   const char* ClassName() const override { return "TGIFImage"; }
@@ -31,37 +30,13 @@ class TGIFImage : public TGraphic {
   // (assigning the image to itself changes nothing and fires nothing).
   void Assign(const TPersistent* source) override;
 
-  // Replaces the content with the GIF held in the next size bytes of stream, which is left
-  // positioned after them. With decodeFirst, frame 0 is decoded at once and dropped again when
-  // that fails.
+  // ReadGifContent, then, with decodeFirst, frame 0 is decoded at once and dropped again when
+  // that fails; a successful read fires OnChange.
   void ReadGif(std::int64_t size, TStream& stream, bool decodeFirst);
-  // A fresh header, no frames, no current frame, no background, no looping block, no version.
-  void ResetImage();
-  void FreeFrames();
 
-  int FrameCount() const { return static_cast<int>(frames_.size()); }
   // The frame at index; outside 0..FrameCount()-1 raises EListError "List index out of bounds".
   TGIFFrame* FrameAt(int index) const;
-  // Appends frame (made with this image as owner) and returns it.
-  TGIFFrame* AddFrame(std::unique_ptr<TGIFFrame> frame);
-  bool HasTransparentFrame() const;
-
-  TGIFData* SharedHeader() const { return header_.Get(); }
-  std::uint8_t GifVersion() const { return gifVersion_; }
-  void SetGifVersion(std::uint8_t version) { gifVersion_ = version; }
-  int CurrentIndex() const { return currentIndex_; }
-  void SetCurrentIndex(int index) { currentIndex_ = index; }
-  // The logical screen; 0 x 0 while the image is empty.
-  int LogicalWidth() const { return Empty() ? 0 : logicalWidth_; }
-  int LogicalHeight() const { return Empty() ? 0 : logicalHeight_; }
-  void SetLogicalWidth(std::uint16_t width) { logicalWidth_ = width; }
-  void SetLogicalHeight(std::uint16_t height) { logicalHeight_ = height; }
-  TColor BackColor() const { return backColor_; }
-  void SetBackColor(TColor color) { backColor_ = color; }
-  bool LoopEnabled() const { return loopEnabled_; }
-  void SetLoopEnabled(bool value) { loopEnabled_ = value; }
-  std::uint16_t LoopCount() const { return loopCount_; }
-  void SetLoopCount(std::uint16_t count) { loopCount_ = count; }
+  std::unique_ptr<TGIFFrameModel> NewFrame() override;
 
   // Progress of the LZW coders working on this image's frames.
   const TCodecProgressEvent& OnCodecProgress() const { return onCodecProgress_; }
@@ -70,12 +45,13 @@ class TGIFImage : public TGraphic {
                               bool redrawNow, const TRect& rect, const std::string& message);
   // Whether anyone observes NotifyProgress; the coders skip all progress work when nobody does.
   virtual bool ProgressObserved() const { return static_cast<bool>(onCodecProgress_); }
+  TCodecProgress CodecProgress() override;
 
   // Graphic operations.
   void Draw(TCanvas& canvas, const TRect& rect) override;
   // Identity of the shared image data, not equality of content.
   bool Equals(const TGraphic* graphic) override;
-  bool Empty() const override;
+  bool Empty() const override { return TGIFImageModel::Empty(); }
   int Height() override;
   int Width() override;
   // A 32-bit length, then that many bytes of GIF data.
@@ -98,19 +74,11 @@ class TGIFImage : public TGraphic {
   void RecomputeScreen();
 
  private:
+  TGIFFrame& AppendFrame();
   void AppendEmptyFrame();
   void AssignImage(const TGIFImage& source);
   void AssignFrame(const TGIFFrame& source);
   void DecodeFirstFrame();
 
-  TSharedRef<TGIFData> header_;
-  std::uint8_t gifVersion_ = 0;
-  std::vector<std::unique_ptr<TGIFFrame>> frames_;
-  int currentIndex_ = -1;
-  std::uint16_t logicalWidth_ = 0;
-  std::uint16_t logicalHeight_ = 0;
-  TColor backColor_ = clNone;
-  bool loopEnabled_ = false;
-  std::uint16_t loopCount_ = 1;
   TCodecProgressEvent onCodecProgress_;
 };

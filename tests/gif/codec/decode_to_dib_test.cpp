@@ -5,7 +5,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "gif/codec/decode_to_dib.h"
-#include "gif/picture/gif_image.h"
+#include "gif/codec/gif_image_model.h"
 #include "gif_builder.h"
 #include "test_lzw_encoder.h"
 
@@ -48,16 +48,16 @@ TEST(DecodeToDib, TableDepthPicksOneFourOrEightBitsWithAGreyPaletteTail) {
 
 TEST(DecodeToDib, PacksSubBytePixelsFromTheMostSignificantEnd) {
   TMemoryStream dib;
-  TGIFImage image;
+  TGIFImageModel image;
   TMemoryStream one(SimpleGif(9, 1, 1, EncodeLzw({1, 0, 0, 0, 0, 0, 0, 1, 1}, 2)));
-  image.ReadGif(one.Size(), one, false);
+  image.ReadGifContent(one.Size(), one);
   DecodeToDib(*image.FrameAt(0), dib);
   const std::uint8_t* row = dib.Memory() + 54 + 8;
   EXPECT_EQ((std::array{row[0], row[1], row[2], row[3]}),
             (std::array<std::uint8_t, 4>{0x81, 0x80, 0, 0}));
 
   TMemoryStream four(SimpleGif(3, 1, 4, EncodeLzw({1, 2, 3}, 4)));
-  image.ReadGif(four.Size(), four, false);
+  image.ReadGifContent(four.Size(), four);
   DecodeToDib(*image.FrameAt(0), dib);
   row = dib.Memory() + 54 + 64;
   EXPECT_EQ((std::array{row[0], row[1], row[2], row[3]}),
@@ -88,54 +88,4 @@ TEST(DecodeToDib, TruncatedDataMarksTheFrameAndKeepsItsRows) {
   const DecodedFrame frame = DecodeGifFrame(SimpleGif(64, 64, 2, data));
   EXPECT_TRUE(frame.corrupted);
   EXPECT_EQ(frame.dib.indexes.front(), 3);
-}
-
-TEST(DecodeToDib, ReportsProgressToTheOwnerWhenObserved) {
-  struct Event {
-    TObject* sender;
-    TProgressStage stage;
-    int percent;
-    bool redraw;
-    TRect rect;
-    std::string message;
-  };
-  std::vector<Event> events;
-  TGIFImage image;
-  TMemoryStream stream(SimpleGif(64, 64, 8, EncodeLzw(std::vector<std::uint8_t>(64 * 64, 9), 8)));
-  image.ReadGif(stream.Size(), stream, false);
-  image.SetOnCodecProgress([&](TObject* sender, TProgressStage stage, std::uint8_t percent,
-                               bool redraw, const TRect& rect, const std::string& message) {
-    events.push_back({sender, stage, percent, redraw, rect, message});
-  });
-  TMemoryStream dib;
-  DecodeToDib(*image.FrameAt(0), dib);
-  ASSERT_GE(events.size(), 3u);
-  EXPECT_EQ(events.front().stage, StageStarting);
-  EXPECT_EQ(events.front().percent, 0);
-  EXPECT_EQ(events.back().stage, StageEnding);
-  EXPECT_EQ(events.back().percent, 100);
-  int last = 0;
-  for (std::size_t i = 1; i + 1 < events.size(); ++i) {
-    EXPECT_EQ(events[i].stage, StageRunning);
-    EXPECT_GE(events[i].percent, last);
-    last = events[i].percent;
-  }
-  for (const Event& event : events) {
-    EXPECT_EQ(event.sender, &image);
-    EXPECT_FALSE(event.redraw);
-    EXPECT_EQ(event.rect, TRect{});
-  }
-
-  // A handler may cancel; the end is still reported, with the message of the error.
-  events.clear();
-  image.SetOnCodecProgress([&](TObject*, TProgressStage stage, std::uint8_t percent, bool,
-                               const TRect&, const std::string& message) {
-    events.push_back({nullptr, stage, percent, false, {}, message});
-    if (stage == StageRunning) throw EAbort("cancelled");
-  });
-  EXPECT_THROW(DecodeToDib(*image.FrameAt(0), dib), EAbort);
-  ASSERT_EQ(events.size(), 3u);
-  EXPECT_EQ(events.back().stage, StageEnding);
-  EXPECT_EQ(events.back().percent, 0);
-  EXPECT_EQ(events.back().message, "cancelled");
 }

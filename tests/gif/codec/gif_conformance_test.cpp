@@ -14,7 +14,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "gif/codec/decode_to_dib.h"
-#include "gif/picture/gif_image.h"
+#include "gif/codec/gif_image_model.h"
 #include "giflib_oracle.h"
 #include "support/test_data.h"
 
@@ -36,19 +36,32 @@ struct OurImage {
   std::vector<OurFrame> frames;
 };
 
+// An image whose progress someone observes (and ignores), so that its frames decode on the path
+// that reports progress.
+class TObservedImage : public TGIFImageModel {
+ public:
+  explicit TObservedImage(bool observed) : observed_(observed) {}
+  TCodecProgress CodecProgress() override {
+    if (!observed_) return {};
+    return {[](TObject*, TProgressStage, std::uint8_t, const std::string&) {}, nullptr};
+  }
+
+ private:
+  bool observed_;
+};
+
 OurImage DecodeWithCodec(const fs::path& file, bool observeProgress) {
   OurImage result;
-  TGIFImage image;
-  if (observeProgress) image.SetOnCodecProgress([](auto&&...) {});
+  TObservedImage image(observeProgress);
   try {
     TMemoryStream stream;
     stream.LoadFromFile(file.string());
-    image.ReadGif(stream.Size(), stream, false);
+    image.ReadGifContent(stream.Size(), stream);
   } catch (const Exception& error) {
     result.loadError = error.Message();
   }
   for (int i = 0; i < image.FrameCount(); ++i) {
-    TGIFFrame& frame = *image.FrameAt(i);
+    TGIFFrameModel& frame = *image.FrameAt(i);
     OurFrame& ours = result.frames.emplace_back();
     ours.pixelMask = (1 << frame.SharedPixels()->FrameBits()) - 1;
     try {

@@ -81,7 +81,8 @@ TEST(GifDrawingConformance, FirstFramesMatchTheirReferenceRenderings) {
     TGIFFrame& frame = *image.FrameAt(0);
     frame.DrawFrame(
         target.Canvas(),
-        Bounds(frame.Origin().x, frame.Origin().y, frame.FrameWidth(), frame.FrameHeight()), true);
+        Bounds(frame.Origin().x, frame.Origin().y, frame.FrameWidth(), frame.FrameHeight()),
+        TFrameTransparency::Keyed);
     EXPECT_EQ(Differences(target, *reference), "");
   }
 }

@@ -3,6 +3,7 @@
 #include "error_message.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
+#include "gif/codec/decode_to_dib.h"
 #include "gif/picture/gif_image.h"
 #include "gif_builder.h"
 #include "test_lzw_encoder.h"
@@ -246,4 +247,82 @@ TEST(GifImage, SavingAndTheClipboardAreRefusedForNow) {
   HPALETTE palette = nullptr;
   EXPECT_THROW(image.SaveToClipboardFormat(format, handle, palette), EInvalidGraphicOperation);
   EXPECT_THROW(image.LoadFromClipboardFormat(format, handle, palette), EInvalidGraphicOperation);
+}
+
+TEST(GifImage, ReadingSizeZeroResetsTheImageAndNotifiesOnce) {
+  TGIFImage image;
+  Load(image, TwoFrameGif());
+  int changes = 0;
+  image.SetOnChange([&](TObject*) { ++changes; });
+  TMemoryStream empty;
+  image.ReadGif(0, empty, true);
+  EXPECT_EQ(image.FrameCount(), 0);
+  EXPECT_EQ(image.CurrentIndex(), -1);
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(GifImage, LoadingDropsAFirstFrameThatCannotBeDecoded) {
+  const auto gif = GifBuilder()
+                       .Signature()
+                       .Screen(2, 2, 0x00)  // no colour table at all
+                       .Image(0, 0, 2, 2, 0, EncodeLzw({1, 1, 1, 1}, 2))
+                       .Trailer()
+                       .Data();
+  TGIFImage image;
+  int changes = 0;
+  image.SetOnChange([&](TObject*) { ++changes; });
+  EXPECT_EQ(MessageOf([&] { Load(image, gif); }), "Wrong number of colors; must be a power of 2");
+  EXPECT_EQ(image.FrameCount(), 0);
+  EXPECT_EQ(image.CurrentIndex(), -1);
+  EXPECT_EQ(changes, 0);  // a failed load notifies nobody
+}
+
+TEST(GifImage, DecodingReportsProgressWhenObserved) {
+  struct Event {
+    TObject* sender;
+    TProgressStage stage;
+    int percent;
+    bool redraw;
+    TRect rect;
+    std::string message;
+  };
+  std::vector<Event> events;
+  TGIFImage image;
+  TMemoryStream stream(SimpleGif(64, 64, 8, EncodeLzw(std::vector<std::uint8_t>(64 * 64, 9), 8)));
+  image.ReadGif(stream.Size(), stream, false);
+  image.SetOnCodecProgress([&](TObject* sender, TProgressStage stage, std::uint8_t percent,
+                               bool redraw, const TRect& rect, const std::string& message) {
+    events.push_back({sender, stage, percent, redraw, rect, message});
+  });
+  TMemoryStream dib;
+  DecodeToDib(*image.FrameAt(0), dib);
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_EQ(events.front().stage, StageStarting);
+  EXPECT_EQ(events.front().percent, 0);
+  EXPECT_EQ(events.back().stage, StageEnding);
+  EXPECT_EQ(events.back().percent, 100);
+  int last = 0;
+  for (std::size_t i = 1; i + 1 < events.size(); ++i) {
+    EXPECT_EQ(events[i].stage, StageRunning);
+    EXPECT_GE(events[i].percent, last);
+    last = events[i].percent;
+  }
+  for (const Event& event : events) {
+    EXPECT_EQ(event.sender, &image);
+    EXPECT_FALSE(event.redraw);
+    EXPECT_EQ(event.rect, TRect{});
+  }
+
+  // A handler may cancel; the end is still reported, with the message of the error.
+  events.clear();
+  image.SetOnCodecProgress([&](TObject*, TProgressStage stage, std::uint8_t percent, bool,
+                               const TRect&, const std::string& message) {
+    events.push_back({nullptr, stage, percent, false, {}, message});
+    if (stage == StageRunning) throw EAbort("cancelled");
+  });
+  EXPECT_THROW(DecodeToDib(*image.FrameAt(0), dib), EAbort);
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events.back().stage, StageEnding);
+  EXPECT_EQ(events.back().percent, 0);
+  EXPECT_EQ(events.back().message, "cancelled");
 }

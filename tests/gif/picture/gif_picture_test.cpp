@@ -194,7 +194,7 @@ TEST(GifPicture, OpaqueDrawingShowsTheKeyColour) {
   Read(image, TransparentGif(), true);
   TBitmap target;
   Pattern(target, 4, 2);
-  image.FrameAt(0)->DrawFrame(target.Canvas(), Rect(0, 0, 4, 2), false);
+  image.FrameAt(0)->DrawFrame(target.Canvas(), Rect(0, 0, 4, 2), TFrameTransparency::Opaque);
   ExpectDrawn(target, Rect(0, 0, 4, 2), 1, [](int x, int y, TColor) {
     return Colour(kKeyedPixels[static_cast<std::size_t>(y * 4 + x)]);
   });
