@@ -17,8 +17,8 @@ TColor TripleToColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   return RGB(red, green, blue);
 }
 
-RgbQuadPalette TableToQuads(const GifColorTable& table) {
-  RgbQuadPalette quads;
+std::array<RGBQUAD, 256> TableToQuads(const GifColorTable& table) {
+  std::array<RGBQUAD, 256> quads;
   quads.fill({0x80, 0x80, 0x80, 0x80});
   const int count = std::clamp(table.count, 0, 256);
   for (int i = 0; i < count; ++i) {

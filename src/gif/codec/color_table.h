@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/graphics/color.h"
+#include "framework/graphics/dib_format.h"
 
 struct GifRgb {
   std::uint8_t red = 0;
@@ -22,16 +23,6 @@ struct GifColorTable {
   bool operator==(const GifColorTable&) const = default;
 };
 
-// A bitmap palette entry as the BMP layout stores it.
-struct RgbQuad {
-  std::uint8_t blue = 0;
-  std::uint8_t green = 0;
-  std::uint8_t red = 0;
-  std::uint8_t reserved = 0;
-};
-static_assert(sizeof(RgbQuad) == 4);
-using RgbQuadPalette = std::array<RgbQuad, 256>;
-
 // Bits per pixel (1..8) of a table of count colours; any count but 2, 4, ..., 256 (taken as a
 // 16-bit value) fails with "Wrong number of colors; must be a power of 2".
 int ColorCountBits(std::int32_t count);
@@ -43,4 +34,4 @@ inline TColor TripleToColor(const GifRgb& rgb) {
 
 // The bitmap palette of a table: its entries in BMP order, and mid-grey (0x80 in all four
 // bytes) for the entries the table does not have.
-RgbQuadPalette TableToQuads(const GifColorTable& table);
+std::array<RGBQUAD, 256> TableToQuads(const GifColorTable& table);

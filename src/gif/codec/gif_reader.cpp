@@ -5,6 +5,7 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
+#include "framework/core/little_endian.h"
 #include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
 #include "framework/core/text.h"
@@ -27,10 +28,6 @@ constexpr const char kLoopIdentifier[] = "NETSCAPE2.0";
 void ReadLenient(TStream& stream, void* buffer, std::int64_t count) {
   std::memset(buffer, 0, static_cast<std::size_t>(count));
   stream.Read(buffer, count);
-}
-
-std::uint16_t LittleEndian16(const std::uint8_t* bytes) {
-  return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
 }
 
 }  // namespace
@@ -85,8 +82,8 @@ void TGifReader::ReadSignature() {
 void TGifReader::ReadScreenDescriptor() {
   std::uint8_t bytes[7];
   ReadLenient(stream_, bytes, 7);
-  const std::uint16_t width = LittleEndian16(bytes);
-  const std::uint16_t height = LittleEndian16(bytes + 2);
+  const std::uint16_t width = ReadLittleEndian16(bytes);
+  const std::uint16_t height = ReadLittleEndian16(bytes, 2);
   CheckImageSize(width, height);
   image_.SetLogicalWidth(width);
   image_.SetLogicalHeight(height);
@@ -204,8 +201,8 @@ void TGifReader::CopyImageBlock(TGIFFrameModel& frame) {
   frame.SetCorrupted(false);
   std::uint8_t descriptor[9];
   stream_.ReadBuffer(descriptor, 9);
-  const std::uint16_t width = LittleEndian16(descriptor + 4);
-  const std::uint16_t height = LittleEndian16(descriptor + 6);
+  const std::uint16_t width = ReadLittleEndian16(descriptor, 4);
+  const std::uint16_t height = ReadLittleEndian16(descriptor, 6);
   CheckImageSize(width, height);
   const std::uint8_t flags = descriptor[8];
   frame.SetInterlaced((flags & 0x40) != 0);
@@ -221,7 +218,7 @@ void TGifReader::CopyImageBlock(TGIFFrameModel& frame) {
   }
   item.EncodedData()->WriteByte(stream_.ReadByte());  // LZW minimum code size
   CopyDataSubBlocks(frame);
-  frame.SetOrigin({LittleEndian16(descriptor), LittleEndian16(descriptor + 2)});
+  frame.SetOrigin({ReadLittleEndian16(descriptor), ReadLittleEndian16(descriptor, 2)});
   item.SetFrameSize({width, height});
   item.SetDescriptorFlags(flags);
 }
@@ -263,7 +260,7 @@ void TGifReader::ApplyGraphicControls(TGIFFrameModel& frame) {
         frame.SetTransparentColor(TripleToColor(colors.entries[index]));
       }
       // Delays above 655.35 s saturate instead of wrapping round to a short display time.
-      const int delay = std::min(LittleEndian16(block.data() + 2) * 10, 0xFFFF);
+      const int delay = std::min(ReadLittleEndian16(block, 2) * 10, 0xFFFF);
       delayMs = std::max(static_cast<std::uint16_t>(delay), delayMs);
       frame.SetDisposal(static_cast<std::uint8_t>((flags >> 2) & 7));
     }

@@ -1,20 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
-// The largest picture the codec accepts, in pixels: 64 Mi, room for 8192 x 8192 or a
-// 16384 x 4096 strip. A header asking for more is refused before anything is allocated for it.
-inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 26;
+// The GIF codec's side of the one size cap (pixel_buffer's): a logical screen or frame is accepted
+// when a bitmap of 8 bits per pixel, the deepest a frame decodes to, could hold it, so that what
+// the bitmaps would refuse is refused before anything is decoded or allocated for it. Sides of 0
+// are accepted: such frames have no pixels.
 
-// Refuses a picture of more than kMaxImagePixels (or a side outside 0..65535) with
-// "GIF image too large: %d x %d pixels".
+// Refuses a picture the cap does not admit with "GIF image too large: %d x %d pixels".
 void CheckImageSize(std::int64_t width, std::int64_t height);
 
-// Bytes of a bitmap of width x height at bitsPerPixel, rows padded to 4 bytes, after
+// Bytes of a bitmap of width x height at bitsPerPixel (1, 4 or 8), rows padded to 4 bytes, after
 // CheckImageSize.
-std::int64_t CheckedBitmapBytes(std::int64_t width, std::int64_t height, int bitsPerPixel);
-
-// Bytes of one bitmap row: ((width x bitsPerPixel + 31) div 32) x 4.
-inline std::int64_t DibRowBytes(std::int64_t width, int bitsPerPixel) {
-  return (width * bitsPerPixel + 31) / 32 * 4;
-}
+std::size_t CheckedBitmapBytes(std::int64_t width, std::int64_t height, int bitsPerPixel);

@@ -7,6 +7,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/messages.h"
 #include "framework/core/stream.h"
+#include "framework/graphics/pixel_buffer.h"
 #include "gif/codec/code_reader.h"
 #include "gif/codec/gif_error.h"
 #include "gif/codec/gif_messages.h"
@@ -298,39 +299,41 @@ void TLzwDecoder<kBits>::ReportRunning() {
 }
 
 template <int kBits>
-bool Decode(TStream& source, const TDibInfo& header, bool interlaced,
+bool Decode(TStream& source, const BITMAPINFOHEADER& header, bool interlaced,
             const TCodecProgress& progress, std::uint8_t* pixels, std::uint8_t frameBits,
-            bool tolerant) {
+            TDamagePolicy damage) {
   const int minCodeSize = source.ReadByte();
   if (minCodeSize < 2 || minCodeSize > 9) GifError(gif_messages::kCodeSizeRange);
   TCodeReader reader(source, progress.Active());
-  TPixelCursor<kBits> out(pixels, header.width, header.height, DibRowBytes(header.width, kBits),
-                          interlaced);
+  const int width = header.biWidth;
+  const int height = header.biHeight;
+  TPixelCursor<kBits> out(pixels, width, height, *pixel_buffer::RowBytes(width, kBits), interlaced);
   // Copying strings from the output needs every pixel to read back as written, and is left out
   // while progress is reported after every code.
   const bool copyStrings = !progress.Active() && frameBits <= kBits;
-  return TLzwDecoder<kBits>(reader, out, minCodeSize, frameBits, tolerant, progress, copyStrings)
+  return TLzwDecoder<kBits>(reader, out, minCodeSize, frameBits, damage == TDamagePolicy::Tolerate,
+                            progress, copyStrings)
       .Run();
 }
 
 }  // namespace
 
-void LzwDecode(TStream& source, const TDibInfo& header, bool interlaced,
+void LzwDecode(TStream& source, const BITMAPINFOHEADER& header, bool interlaced,
                const TCodecProgress& progress, bool& corrupt, std::uint8_t* pixels,
-               std::uint8_t frameBits, bool tolerant) {
+               std::uint8_t frameBits, TDamagePolicy damage) {
   corrupt = false;
   progress.Report(StageStarting, 0);
   try {
-    CheckImageSize(header.width, header.height);
-    switch (header.bitCount) {
+    CheckImageSize(header.biWidth, header.biHeight);
+    switch (header.biBitCount) {
       case 1:
-        corrupt = Decode<1>(source, header, interlaced, progress, pixels, frameBits, tolerant);
+        corrupt = Decode<1>(source, header, interlaced, progress, pixels, frameBits, damage);
         break;
       case 4:
-        corrupt = Decode<4>(source, header, interlaced, progress, pixels, frameBits, tolerant);
+        corrupt = Decode<4>(source, header, interlaced, progress, pixels, frameBits, damage);
         break;
       case 8:
-        corrupt = Decode<8>(source, header, interlaced, progress, pixels, frameBits, tolerant);
+        corrupt = Decode<8>(source, header, interlaced, progress, pixels, frameBits, damage);
         break;
       default:
         GifError(gif_messages::kWrongColorCount);

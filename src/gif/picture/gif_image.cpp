@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/little_endian.h"
 #include "framework/core/stream.h"
 #include "framework/graphics/bitmap.h"
 #include "gif/codec/gif_error.h"
@@ -139,9 +140,7 @@ int TGIFImage::Height() {
 void TGIFImage::ReadData(TStream& stream) {
   std::uint8_t length[4] = {};
   stream.Read(length, 4);
-  const std::uint32_t size = static_cast<std::uint32_t>(length[0]) | length[1] << 8 |
-                             length[2] << 16 | static_cast<std::uint32_t>(length[3]) << 24;
-  ReadGif(size, stream, true);
+  ReadGif(ReadLittleEndian32(length), stream, true);
 }
 
 void TGIFImage::LoadFromStream(TStream& stream) {

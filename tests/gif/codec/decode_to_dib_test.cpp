@@ -32,14 +32,12 @@ TEST(DecodeToDib, TableDepthPicksOneFourOrEightBitsWithAGreyPaletteTail) {
     EXPECT_EQ(frame.dib.bitCount, expectedDepth) << bits;
     ASSERT_EQ(frame.dib.palette.size(), std::size_t{1} << expectedDepth);
     for (std::size_t i = 0; i < frame.dib.palette.size(); ++i) {
-      const RgbQuad& quad = frame.dib.palette[i];
+      const RGBQUAD& quad = frame.dib.palette[i];
       if (static_cast<int>(i) < colors) {
         const GifRgb rgb = TestColor(static_cast<int>(i));
-        EXPECT_EQ((std::array{quad.blue, quad.green, quad.red, quad.reserved}),
-                  (std::array<std::uint8_t, 4>{rgb.blue, rgb.green, rgb.red, 0}));
+        EXPECT_EQ(quad, (RGBQUAD{rgb.blue, rgb.green, rgb.red, 0}));
       } else {
-        EXPECT_EQ((std::array{quad.blue, quad.green, quad.red, quad.reserved}),
-                  (std::array<std::uint8_t, 4>{0x80, 0x80, 0x80, 0x80}));
+        EXPECT_EQ(quad, (RGBQUAD{0x80, 0x80, 0x80, 0x80}));
       }
     }
     EXPECT_EQ(frame.dib.indexes, pixels) << bits;

@@ -264,18 +264,23 @@ TEST(GifReader, LocalTableReplacesTheGlobalOneForItsFrame) {
   EXPECT_EQ(frame.SharedPixels()->DescriptorFlags(), 0xC2);
 }
 
-TEST(GifReader, PicturesTooLargeToAllocateAreRefused) {
+TEST(GifReader, PicturesBeyondTheBitmapSizeCapAreRefusedBeforeDecoding) {
   TGIFImageModel image;
   EXPECT_EQ(Read(image, GifBuilder().Signature().Screen(65535, 65535, 0).Trailer().Data()),
             "GIF image too large: 65535 x 65535 pixels");
-  EXPECT_EQ(Read(image, Screen2x2().Image(0, 0, 9000, 9000, 0, Pixels2x2()).Trailer().Data()),
-            "GIF image too large: 9000 x 9000 pixels");
-  // 16384 x 4096 is exactly the limit, and a 65535-pixel strip is fine.
-  EXPECT_EQ(Read(image, Screen2x2()
-                            .Image(0, 0, 16384, 4096, 0, Pixels2x2())
-                            .Image(0, 0, 65535, 1, 0, Pixels2x2())
-                            .Trailer()
-                            .Data()),
-            "");
-  EXPECT_EQ(image.FrameCount(), 2);
+  // Frames are held to what an 8-bit bitmap may be: 16384 pixels a side, 64 MiB in all.
+  struct Case {
+    int width;
+    int height;
+    const char* message;
+  };
+  for (const Case& frame : {Case{16384, 4096, ""}, Case{8192, 8192, ""}, Case{0, 0, ""},
+                            Case{9000, 9000, "GIF image too large: 9000 x 9000 pixels"},
+                            Case{20000, 100, "GIF image too large: 20000 x 100 pixels"},
+                            Case{16385, 1, "GIF image too large: 16385 x 1 pixels"}}) {
+    EXPECT_EQ(
+        Read(image, Screen2x2().Image(0, 0, frame.width, frame.height, 0, Pixels2x2()).Data()),
+        frame.message)
+        << frame.width << " x " << frame.height;
+  }
 }

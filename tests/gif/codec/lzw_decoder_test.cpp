@@ -91,9 +91,9 @@ std::vector<std::uint8_t> LoopingCodes() {
 }
 
 TEST(LzwDecode, LoopingTableIsCorruptDataInStrictModeAndDamageInTolerantMode) {
-  EXPECT_EQ(
-      MessageOf<EInvalidGraphicOperation>([] { DecodeRaw(LoopingCodes(), 4, 2, 2, false, false); }),
-      "GIF encoded data is corrupt");
+  EXPECT_EQ(MessageOf<EInvalidGraphicOperation>(
+                [] { DecodeRaw(LoopingCodes(), 4, 2, 2, false, TDamagePolicy::Fail); }),
+            "GIF encoded data is corrupt");
   const RawDecode decoded = DecodeRaw(LoopingCodes(), 4, 2, 2);
   EXPECT_TRUE(decoded.corrupt);
   // The pixels before the broken code stay; the rest of the frame is colour 0.
@@ -105,11 +105,19 @@ TEST(LzwDecode, DataEndingRightAfterTheLastPixelIsComplete) {
   EncodeOptions bare;
   bare.endCode = false;
   bare.terminator = false;
-  for (const bool tolerant : {true, false}) {
-    const RawDecode decoded = DecodeRaw(EncodeLzw(pixels, 4, bare), 7, 5, 4, false, tolerant);
+  for (const auto damage : {TDamagePolicy::Tolerate, TDamagePolicy::Fail}) {
+    const RawDecode decoded = DecodeRaw(EncodeLzw(pixels, 4, bare), 7, 5, 4, false, damage);
     EXPECT_EQ(decoded.indexes, pixels);
     EXPECT_FALSE(decoded.corrupt);
   }
+}
+
+TEST(LzwDecode, CodesPastTheLastPixelAreIgnored) {
+  // Minimum code size 2: clear 4, end 5; a 2 x 1 frame given four pixels and no end code.
+  const auto data = PackCodes(2, {{4, 3}, {1, 3}, {2, 3}, {3, 3}, {3, 3}});
+  const RawDecode decoded = DecodeRaw(data, 2, 1, 2, false, TDamagePolicy::Fail);
+  EXPECT_EQ(decoded.indexes, (std::vector<std::uint8_t>{1, 2}));
+  EXPECT_FALSE(decoded.corrupt);
 }
 
 TEST(LzwDecode, DataRunningOutBeforeTheLastRowIsDamageOrAReadError) {
@@ -124,13 +132,14 @@ TEST(LzwDecode, DataRunningOutBeforeTheLastRowIsDamageOrAReadError) {
   const auto firstRows = static_cast<long>(40 * 2);  // 200 bytes of codes give well over 2 rows
   EXPECT_TRUE(std::equal(pixels.begin(), pixels.begin() + firstRows, decoded.indexes.begin()));
   EXPECT_EQ(decoded.indexes.back(), 0);
-  EXPECT_EQ(MessageOf<EInvalidGraphicOperation>([&] { DecodeRaw(data, 40, 40, 8, false, false); }),
+  EXPECT_EQ(MessageOf<EInvalidGraphicOperation>(
+                [&] { DecodeRaw(data, 40, 40, 8, false, TDamagePolicy::Fail); }),
             "Stream read error");
 
   data.push_back(50);  // a length byte announcing a sub-block that is not there
   data.push_back(1);
   EXPECT_TRUE(DecodeRaw(data, 40, 40, 8).corrupt);
-  EXPECT_EQ(MessageOf<EReadError>([&] { DecodeRaw(data, 40, 40, 8, false, false); }),
+  EXPECT_EQ(MessageOf<EReadError>([&] { DecodeRaw(data, 40, 40, 8, false, TDamagePolicy::Fail); }),
             "Stream read error");
 }
 
@@ -161,8 +170,8 @@ TEST(LzwDecode, RoundTripsAcrossCodeSizesShapesAndBothDecodingPaths) {
             RandomPixels(static_cast<std::size_t>(width * height), 1 << frameBits, ++seed);
         const auto data = EncodeLzw(InFileOrder(pixels, width, height, interlaced), minCodeSize);
         const RawDecode fast = DecodeRaw(data, width, height, frameBits, interlaced);
-        const RawDecode walked =
-            DecodeRaw(data, width, height, frameBits, interlaced, true, silentProgress);
+        const RawDecode walked = DecodeRaw(data, width, height, frameBits, interlaced,
+                                           TDamagePolicy::Tolerate, silentProgress);
         EXPECT_EQ(fast.indexes, pixels) << frameBits << " bits " << width << "x" << height;
         EXPECT_EQ(walked.indexes, pixels) << frameBits << " bits " << width << "x" << height;
       }
@@ -186,10 +195,10 @@ void PrintTo(const Outcome& outcome, std::ostream* out) {
 }
 
 Outcome Attempt(const std::vector<std::uint8_t>& data, int width, int height, int bits,
-                bool tolerant, const TCodecProgress& progress) {
+                TDamagePolicy damage, const TCodecProgress& progress) {
   Outcome outcome;
   try {
-    const RawDecode decoded = DecodeRaw(data, width, height, bits, false, tolerant, progress);
+    const RawDecode decoded = DecodeRaw(data, width, height, bits, false, damage, progress);
     outcome.indexes = decoded.indexes;
     outcome.corrupt = decoded.corrupt;
   } catch (const Exception& error) {
@@ -217,10 +226,11 @@ TEST(LzwDecode, BothDecodingPathsAgreeOnDamagedData) {
       data[1 + random() % (data.size() - 1)] = static_cast<std::uint8_t>(random());
     }
     if (random() % 4 == 0) data.resize(1 + random() % data.size());
-    for (const bool tolerant : {true, false}) {
-      const Outcome fast = Attempt(data, width, height, bits, tolerant, {});
-      const Outcome walked = Attempt(data, width, height, bits, tolerant, silentProgress);
-      EXPECT_EQ(fast, walked) << "round " << round << (tolerant ? " tolerant" : " strict");
+    for (const auto damage : {TDamagePolicy::Tolerate, TDamagePolicy::Fail}) {
+      const Outcome fast = Attempt(data, width, height, bits, damage, {});
+      const Outcome walked = Attempt(data, width, height, bits, damage, silentProgress);
+      EXPECT_EQ(fast, walked) << "round " << round
+                              << (damage == TDamagePolicy::Tolerate ? " tolerant" : " strict");
       damaged += fast.corrupt || !fast.error.empty();
     }
   }
