@@ -4,12 +4,10 @@
 // transparent the pattern must show through.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "gif/picture/gif_image.h"
-#include "support/reference_png.h"
+#include "support/golden_picture.h"
 #include "support/test_data.h"
 
 namespace {
@@ -40,25 +38,6 @@ TColor PatternAt(int x, int y) {
   return (x / 3 + y / 3) % 2 != 0 ? RGB(1, 2, 3) : RGB(250, 251, 252);
 }
 
-// The pixels that differ from the reference, described.
-std::string Differences(TBitmap& target, const ReferencePng& reference) {
-  int differing = 0;
-  std::ostringstream first;
-  for (int y = 0; y < reference.height; ++y) {
-    for (int x = 0; x < reference.width; ++x) {
-      const std::uint8_t alpha = reference.Alpha(x, y);
-      if (alpha != 0 && alpha != 255) continue;  // no partial transparency in a GIF
-      const TColor want = alpha == 0 ? PatternAt(x, y) : reference.Color(x, y);
-      const TColor got = target.Canvas().Pixel(x, y);
-      if (got == want) continue;
-      if (differing++ == 0)
-        first << " first at " << x << "," << y << std::hex << ": 0x" << got << " instead of 0x"
-              << want;
-    }
-  }
-  return differing == 0 ? "" : std::to_string(differing) + " pixels differ," + first.str();
-}
-
 }  // namespace
 
 TEST(GifDrawingConformance, FirstFramesMatchTheirReferenceRenderings) {
@@ -83,6 +62,8 @@ TEST(GifDrawingConformance, FirstFramesMatchTheirReferenceRenderings) {
         target.Canvas(),
         Bounds(frame.Origin().x, frame.Origin().y, frame.FrameWidth(), frame.FrameHeight()),
         TFrameTransparency::Keyed);
-    EXPECT_EQ(Differences(target, *reference), "");
+    const ReferencePng drawn = PictureOf(reference->width, reference->height,
+                                         [&](int x, int y) { return target.Canvas().Pixel(x, y); });
+    EXPECT_EQ(PictureDifferences(drawn, *reference, PatternAt), "");
   }
 }
