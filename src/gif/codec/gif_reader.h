@@ -28,8 +28,9 @@ class TStringList;
 // - A transparent index at or past the colour count is ignored; disposal methods 4 to 7 are kept
 //   as read; a delay beyond 655.35 s saturates instead of wrapping round to a short one.
 //     GifReader.TransparencyDisposalAndDelayOfOneGraphicControlBlock
-// - A looping block whose block size is above 11 is not a looping block; a count above 30000 is
-//   taken as 30000.
+// - An application block whose block size is above 11, or whose first sub-block is shorter than 3
+//   bytes or does not start with 1, is no looping block; a loop count above 30000 is taken as
+//   30000.
 //     GifReader.LoopingBlockCountsAndLimits
 // - A frame without any colour table is read; decoding it fails.
 //     GifReader.NoColourTableReads, DecodeToDib.FrameWithoutColourTableFails

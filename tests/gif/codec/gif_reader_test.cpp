@@ -102,6 +102,16 @@ TEST(GifReader, LoopingBlockCountsAndLimits) {
     EXPECT_EQ(image.LoopCount(), c.count);
     EXPECT_EQ(image.FrameAt(0)->Extensions(), nullptr);  // application blocks are never kept
   }
+  // A block size above the 11 bytes of identifier and code names no looping block.
+  TGIFImageModel image;
+  ASSERT_EQ(Read(image, Screen2x2()
+                            .Bytes({0x21, 0xFF, 12, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2',
+                                    '.', '0', 3, 1, 5, 0, 0})
+                            .Image(0, 0, 2, 2, 0, Pixels2x2())
+                            .Trailer()
+                            .Data()),
+            "");
+  EXPECT_FALSE(image.LoopEnabled());
 }
 
 TEST(GifReader, CommentsBeforeTheTrailerMakeTheImageCommentAndOthersStayWithTheirFrame) {
@@ -195,6 +205,9 @@ TEST(GifReader, StrayBytesAfterAnImageEndTheImageButAfterExtensionsFail) {
                             .Data()),
             "");
   EXPECT_EQ(image.FrameCount(), 2);
+  // Data that ends after an image, without a trailer, ends the file too.
+  ASSERT_EQ(Read(image, Screen2x2().Image(0, 0, 2, 2, 0, Pixels2x2()).Data()), "");
+  EXPECT_EQ(image.FrameCount(), 1);
   // After extension blocks, a byte that starts no block is a read error. The frames read before
   // stay, with no current frame.
   EXPECT_EQ(Read(image, Screen2x2()
