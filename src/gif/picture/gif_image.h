@@ -71,7 +71,7 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   HPALETTE CurrentPalette();
   // The logical screen as the smallest one that holds every frame at its origin; decodes every
   // frame not decoded yet.
-  void RecomputeScreen();
+  void RecomputeScreen() override;
 
  private:
   TGIFFrame& AppendFrame();
