@@ -236,19 +236,6 @@ TEST(GifImage, LoadFromStreamTakesTheRestOfTheStream) {
   EXPECT_TRUE(stream.AtEnd());
 }
 
-TEST(GifImage, SavingAndTheClipboardAreRefusedForNow) {
-  TGIFImage image;
-  Load(image, TwoFrameGif());
-  TMemoryStream out;
-  EXPECT_EQ(MessageOf([&] { image.SaveToStream(out); }), "Saving GIF images is not supported yet");
-  EXPECT_EQ(MessageOf([&] { image.WriteData(out); }), "Saving GIF images is not supported yet");
-  std::uint16_t format = 0;
-  HGLOBAL handle = nullptr;
-  HPALETTE palette = nullptr;
-  EXPECT_THROW(image.SaveToClipboardFormat(format, handle, palette), EInvalidGraphicOperation);
-  EXPECT_THROW(image.LoadFromClipboardFormat(format, handle, palette), EInvalidGraphicOperation);
-}
-
 TEST(GifImage, ReadingSizeZeroResetsTheImageAndNotifiesOnce) {
   TGIFImage image;
   Load(image, TwoFrameGif());
