@@ -93,8 +93,18 @@ void TGIFImageModel::WriteGif(TStream& stream, TLengthPrefix length) {
   if (FrameCount() == 0) GifError(gif_messages::kNoDataToWrite);
   EncodeAllFrames();
   TMemoryStream gif;
+  gif.SetCapacity(EstimatedGifBytes());
   TGifWriter(*this, gif).WriteAll(length);
   stream.WriteBuffer(gif.Memory(), gif.Size());
+}
+
+// Room enough for the whole GIF in most cases, so that assembling it copies nothing twice.
+std::int64_t TGIFImageModel::EstimatedGifBytes() const {
+  constexpr std::int64_t kBlocksBytes = 1024;  // headers, tables and extensions, roughly
+  std::int64_t bytes = kBlocksBytes;
+  for (const auto& frame : frames_)
+    bytes += frame->SharedPixels()->EncodedData()->Size() + kBlocksBytes;
+  return bytes;
 }
 
 void TGIFImageModel::EncodeAllFrames() {

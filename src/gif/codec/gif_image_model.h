@@ -97,6 +97,8 @@ class TGIFImageModel {
  private:
   friend class TGifReader;  // appends the frames it reads
 
+  std::int64_t EstimatedGifBytes() const;
+
   TSharedRef<TGIFData> header_;
   std::uint8_t gifVersion_ = 0;
   std::vector<std::unique_ptr<TGIFFrameModel>> frames_;

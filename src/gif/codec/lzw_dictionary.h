@@ -1,13 +1,12 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
 // The LZW encoder's dictionary: which strings have codes. A string is its longest known prefix
 // (a code) and one more pixel. Lookups go through a hash over the whole string, updated pixel by
-// pixel, with linear probing in 17777 slots; the nodes are a pool indexed by code, so that adding
-// a string allocates nothing.
+// pixel, with linear probing in 17777 slots, each empty or naming a node; the nodes are a pool
+// indexed by code, so that adding a string allocates nothing and clearing touches the slots only.
 class TLzwDictionary {
  public:
   static constexpr std::uint32_t kSlots = 17777;
@@ -25,7 +24,7 @@ class TLzwDictionary {
   // Forgets every string.
   void Clear() { slots_.fill(kEmpty); }
 
-  // Where the search for a string ended: the slot holding its node (code), or the empty slot
+  // Where the search for a string ended: the slot naming its node (code), or the empty slot
   // where it would go (code 0).
   struct TProbe {
     std::uint32_t slot;
@@ -37,26 +36,27 @@ class TLzwDictionary {
     const std::uint32_t key = Key(prefix, pixel);
     std::uint32_t slot = hash;
     for (;;) {
-      const std::uint16_t code = slots_[slot];
-      if (code == kEmpty || keys_[code] == key) return {slot, code};
+      const std::uint32_t code = slots_[slot];
+      if (code == kEmpty || nodes_[code] == key) return {slot, code};
       slot = slot + 1 == kSlots ? 0 : slot + 1;
     }
   }
 
   // Gives the string (prefix, pixel) the code, in the empty slot Probe found for it.
   void Add(std::uint32_t slot, std::uint32_t code, std::uint32_t prefix, std::uint32_t pixel) {
-    keys_[code] = Key(prefix, pixel);
+    nodes_[code] = Key(prefix, pixel);
     slots_[slot] = static_cast<std::uint16_t>(code);
   }
 
  private:
-  // Codes of strings are never below the end code (at least 5), so 0 can mark an empty slot.
+  // No string has code 0 (codes of strings start after the end code): 0 marks an empty slot.
   static constexpr std::uint16_t kEmpty = 0;
 
+  // A node: the string's prefix code (12 bits) and last pixel (8 bits).
   static std::uint32_t Key(std::uint32_t prefix, std::uint32_t pixel) {
     return prefix << 8 | pixel;
   }
 
   std::array<std::uint16_t, kSlots> slots_;
-  std::array<std::uint32_t, kNodes> keys_{};
+  std::array<std::uint32_t, kNodes> nodes_{};
 };

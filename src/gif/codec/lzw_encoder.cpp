@@ -57,7 +57,6 @@ class TLzwEncoder {
   static constexpr std::uint32_t kEndCode = kClearCode + 1;
 
   void EncodeRow(const std::uint8_t* row);
-  void AddString(std::uint32_t slot, std::uint32_t pixel);
   void ClearDictionary();
   void FinishCodes();
   void ReportRow(int nextRow) const;
@@ -97,18 +96,19 @@ void TLzwEncoder<kBits>::Run() {
 
 // Extends the current string pixel by pixel while the dictionary knows it; at the first pixel
 // that makes it unknown, writes its code, gives the extended string the next code and starts
-// over from that pixel. The state stays in locals, as writes to the dictionary could touch any
+// over from that pixel. The state stays in locals: the packer's byte stores could touch any
 // member.
 template <int kBits>
 void TLzwEncoder<kBits>::EncodeRow(const std::uint8_t* row) {
-  const TLzwDictionary& dictionary = *dictionary_;
+  TLzwDictionary& dictionary = *dictionary_;
   std::uint32_t prefix = prefix_;
   std::uint32_t hash = hash_;
-  std::uint16_t length = length_;
+  std::uint32_t length = length_;
+  std::uint32_t lastCode = lastCode_;
+  std::uint32_t maxCode = maxCode_;
   for (int x = 0; x < width_; ++x) {
     const std::uint32_t pixel = PixelAt<kBits>(row, x);
-    ++length;
-    if (length == 1) {
+    if (++length == 1) {
       prefix = pixel;
       hash = TLzwDictionary::StartHash(pixel);
       continue;
@@ -119,34 +119,28 @@ void TLzwEncoder<kBits>::EncodeRow(const std::uint8_t* row) {
       prefix = probe.code;
       continue;
     }
-    prefix_ = prefix;
-    AddString(probe.slot, pixel);
-    prefix = prefix_;
-    hash = hash_;
-    length = length_;
+    EmitCode(dest_, prefix, packer_);
+    dictionary.Add(probe.slot, ++lastCode, prefix, pixel);
+    prefix = pixel;
+    hash = TLzwDictionary::StartHash(pixel);
+    length = 1;
+    // A decoder, one entry behind, widens its codes when it assigns the last code of the width.
+    if (lastCode >= maxCode) {
+      maxCode <<= 1;
+      ++packer_.codeSize;
+    } else if (lastCode >= kLastCodeBeforeClear) {
+      prefix_ = prefix;
+      ClearDictionary();
+      length = 0;
+      lastCode = lastCode_;
+      maxCode = maxCode_;
+    }
   }
   prefix_ = prefix;
   hash_ = hash;
-  length_ = length;
-}
-
-// Writes the code of the current string, gives the string extended by pixel the next code (in
-// the empty slot its search ended at) and starts a new string at pixel.
-template <int kBits>
-void TLzwEncoder<kBits>::AddString(std::uint32_t slot, std::uint32_t pixel) {
-  EmitCode(dest_, prefix_, packer_);
-  ++lastCode_;
-  dictionary_->Add(slot, lastCode_, prefix_, pixel);
-  prefix_ = pixel;
-  hash_ = TLzwDictionary::StartHash(pixel);
-  length_ = 1;
-  // A decoder, one entry behind, widens its codes when it assigns the last code of the width.
-  if (lastCode_ >= maxCode_) {
-    maxCode_ <<= 1;
-    ++packer_.codeSize;
-  } else if (lastCode_ >= kLastCodeBeforeClear) {
-    ClearDictionary();
-  }
+  length_ = static_cast<std::uint16_t>(length);
+  lastCode_ = lastCode;
+  maxCode_ = maxCode;
 }
 
 // Writes the pixel just started on its own, then a clear code, and starts afresh.
