@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -67,6 +68,17 @@ class GIFAnimatorTest : public HeadlessTest {
     if (!form_->Visible()) form_->Show();
     application_->ProcessMessages();
     return form_->BackBuffer().Canvas().Pixel(animator_->Left() + x, animator_->Top() + y);
+  }
+
+  // The worker path: runs the UI thread's messages in real time until done() holds or the time is
+  // up.
+  template <typename Done>
+  void PumpUntil(Done done, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (!done() && std::chrono::steady_clock::now() < until) {
+      application_->ProcessMessages();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
   }
 
   void RunFor(int milliseconds) {
@@ -425,19 +437,40 @@ TEST_F(GIFAnimatorTest, AFrameThatCannotBeDecodedShowsTheBackgroundAndIsReported
   EXPECT_EQ(backend_.MessageBoxes().size(), 1u);
 }
 
-TEST_F(GIFAnimatorTest, AFailingTickStopsTheRunAndIsShownOnce) {
+// A tick's failure, and what becomes of the run, on the window path (these tests' default).
+struct TickFailure {
+  const char* name;
+  std::function<void()> raise;
+  bool shown;
+};
+
+const TickFailure kTickFailures[] = {
+    {"an exception", [] { throw EInvalidGraphic("Frame is broken"); }, true},
+    {"the silent abort", [] { throw EAbort(""); }, false},
+};
+
+TEST_F(GIFAnimatorTest, OnTheWindowPathEveryFailingTickIsShownAndTheRunGoesOn) {
   Load(ThreeFrames());
-  animator_->SetOnFrameChanged([](TObject*) { throw EInvalidGraphic("Frame is broken"); });
-  std::vector<std::string> stops;
-  animator_->SetOnStop([&](TObject*) { stops.push_back("stop"); });
-  animator_->SetAnimate(true);
-  RunFor(2000);
-  EXPECT_FALSE(animator_->Animate());
-  EXPECT_EQ(stops.size(), 1u);
-  EXPECT_EQ(animator_->FrameIndex(), 1);
-  EXPECT_EQ(animator_->FrameTimer().Interval(), 300u);  // still set for the new frame
-  ASSERT_EQ(backend_.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend_.MessageBoxes()[0].text, "Frame is broken.");
+  for (const TickFailure& failure : kTickFailures) {
+    SCOPED_TRACE(failure.name);
+    const std::size_t before = backend_.MessageBoxes().size();
+    int steps = 0;
+    animator_->SetOnFrameChanged([&](TObject*) {
+      ++steps;
+      failure.raise();
+    });
+    int stops = 0;
+    animator_->SetOnStop([&](TObject*) { ++stops; });
+    animator_->SetAnimate(true);
+    RunFor(2000);
+    EXPECT_TRUE(animator_->Animate());
+    EXPECT_EQ(stops, 0);
+    EXPECT_GE(steps, 5);
+    // Each new frame still stays for its own delay.
+    EXPECT_EQ(animator_->FrameTimer().Interval(), 200u + 100u * animator_->FrameIndex());
+    EXPECT_EQ(backend_.MessageBoxes().size() - before, failure.shown ? steps : 0u);
+    animator_->SetAnimate(false);
+  }
 }
 
 TEST_F(GIFAnimatorTest, DestroyingARunningAnimatorLeavesNoTicks) {
@@ -464,14 +497,44 @@ TEST_F(ThreadedAnimator, AdvancesOnTheWorkerPathAndGoesWhileTicking) {
   animator_->SetOnFrameChanged([&](TObject*) { ++changes; });
   form_->Show();
   animator_->SetAnimate(true);
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (changes < 5 && std::chrono::steady_clock::now() < until) {
-    application_->ProcessMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  PumpUntil([&] { return changes >= 5; }, std::chrono::seconds(5));
   EXPECT_GE(changes, 5);
   delete animator_;
   application_->ProcessMessages();
+}
+
+TEST_F(ThreadedAnimator, OnTheWorkerPathAFailingTickIsShownOnceAndEndsTheRun) {
+  animator_->FrameTimer().SetThreaded(true);
+  TestFrame quick = SolidFrame(0, 0, 2, 2, 1);
+  quick.delay = 1;
+  Load(AnimatedGif(2, 2, {quick, quick, quick}));
+  form_->Show();
+  for (const TickFailure& failure : kTickFailures) {
+    SCOPED_TRACE(failure.name);
+    const std::size_t before = backend_.MessageBoxes().size();
+    int steps = 0;
+    animator_->SetOnFrameChanged([&](TObject*) {
+      ++steps;
+      failure.raise();
+    });
+    int stops = 0;
+    animator_->SetOnStop([&](TObject*) { ++stops; });
+    animator_->SetAnimate(true);
+    PumpUntil([&] { return steps >= 5 || stops > 0; }, std::chrono::seconds(5));
+    PumpUntil([] { return false; }, std::chrono::milliseconds(100));
+    if (failure.shown) {
+      EXPECT_FALSE(animator_->Animate());
+      EXPECT_EQ(stops, 1);
+      EXPECT_EQ(steps, 1);
+      EXPECT_EQ(backend_.MessageBoxes().size(), before + 1);
+    } else {
+      EXPECT_TRUE(animator_->Animate());
+      EXPECT_EQ(stops, 0);
+      EXPECT_GE(steps, 5);
+      EXPECT_EQ(backend_.MessageBoxes().size(), before);
+    }
+    animator_->SetAnimate(false);
+  }
 }
 
 }  // namespace
