@@ -10,6 +10,8 @@ packages=(
   fonts-dejavu-core fonts-croscore               # faces the window's fonts map to
   libgif-dev libpng-dev                          # reference decoders used by tests and benchmarks
   xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
+  x11-xserver-utils libx11-dev                   # the display's pixels per inch (Xft.dpi)
+  faketime                                       # the screenshot tours' days
 )
 
 missing=()

@@ -2,7 +2,6 @@
 // tests/main/expected. After a deliberate change of the window's look, write them afresh with
 //   QI_WRITE_EXPECTED=1 build/tests/main/qi_main_tests --gtest_filter='PageImages*'
 // and look at every one of them before committing.
-#include <cstdlib>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -37,28 +36,7 @@ class PageImagesTest : public QuickFormTest, public ::testing::WithParamInterfac
  protected:
   // Compares what the window shows with the expected picture of that name (or writes it).
   void ExpectPicture(const std::string& name) {
-    const std::string expectedFile = std::string(QI_EXPECTED_DIR) + "/" + name + ".png";
-    const ReferencePng shown = AsPng(Window().Frame());
-    if (std::getenv("QI_WRITE_EXPECTED") != nullptr) {
-      ASSERT_TRUE(WriteReferencePng(shown, expectedFile)) << expectedFile;
-      return;
-    }
-    const auto expected = ReadReferencePng(expectedFile);
-    ASSERT_TRUE(expected) << "no expected picture " << expectedFile;
-    ASSERT_EQ(shown.width, expected->width);
-    ASSERT_EQ(shown.height, expected->height);
-    int differing = 0;
-    for (int y = 0; y < shown.height; ++y) {
-      for (int x = 0; x < shown.width; ++x) {
-        if (shown.Color(x, y) != expected->Color(x, y)) ++differing;
-      }
-    }
-    if (differing != 0) {
-      const std::string actualFile = ::testing::TempDir() + name + ".actual.png";
-      WriteReferencePng(shown, actualFile);
-      ADD_FAILURE() << name << ": " << differing << " pixels differ from " << expectedFile
-                    << "; the window showed " << actualFile;
-    }
+    ExpectReferencePng(AsPng(Window().Frame()), std::string(QI_EXPECTED_DIR) + "/" + name + ".png");
   }
 };
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <set>
 
-#include "framework/backends/posix/scoped_environment.h"
+#include "support/scoped_environment.h"
 #include "framework/core/exceptions.h"
 #include "support/test_data.h"
 

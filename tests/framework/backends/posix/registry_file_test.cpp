@@ -11,7 +11,7 @@
 #include <sstream>
 #include <thread>
 
-#include "framework/backends/posix/scoped_environment.h"
+#include "support/scoped_environment.h"
 #include "framework/core/exceptions.h"
 #include "support/test_data.h"
 
