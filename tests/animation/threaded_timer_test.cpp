@@ -18,6 +18,7 @@
 #include "framework/controls/headless_fixture.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/synchronize_queue.h"
+#include "support/stress_rounds.h"
 
 // Suites here start with "Thread": scripts/test-sanitizers.sh runs them under ThreadSanitizer.
 // Worker ticks come in real time; the window path runs on the headless backend's clock.
@@ -209,7 +210,8 @@ TEST_F(ThreadedTimer, NoTickRunsAfterDestructionAlsoWithATickQueued) {
     bool destroyed = false;
     int lateTicks = 0;
   };
-  for (int cycle = 0; cycle < 150; ++cycle) {
+  const int cycles = qi_test::StressRounds("QI_STRESS_TIMER_CYCLES", 150);
+  for (int cycle = 0; cycle < cycles; ++cycle) {
     auto watch = std::make_shared<Watch>();
     auto timer = std::make_unique<TThreadedTimer>(nullptr);
     timer->SetInterval(1 + cycle % 3);
