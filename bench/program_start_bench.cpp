@@ -118,7 +118,7 @@ bool WaitUntilShown(Observer& observer, const std::vector<std::uint32_t>* pictur
 void BM_StartToFirstPaintedFrame(benchmark::State& state, std::vector<std::string> command,
                                  const char* acceleration) {
   if (!TFakeDay::Available()) {
-    state.SkipWithError("libfaketime is not installed (scripts/setup.sh)");
+    state.SkipWithError(TFakeDay::Problem());
     return;
   }
   TXvfbDisplay display;

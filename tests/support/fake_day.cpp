@@ -9,3 +9,7 @@ TFakeDay::TFakeDay(const std::string& date)
 bool TFakeDay::Available() {
   return !std::string(QI_FAKETIME_LIBRARY).empty();
 }
+
+const char* TFakeDay::Problem() {
+  return QI_FAKETIME_PROBLEM;
+}

@@ -12,8 +12,10 @@ class TFakeDay {
   // date: "YYYY-MM-DD".
   explicit TFakeDay(const std::string& date);
 
-  // Whether libfaketime was found when the project was configured (scripts/setup.sh installs it).
+  // Whether libfaketime can be used: it was found when the project was configured
+  // (scripts/setup.sh installs it), and this is not a sanitizer build. Problem() says why not.
   static bool Available();
+  static const char* Problem();
 
  private:
   ScopedEnvironment preload_;
