@@ -19,9 +19,9 @@ void Present(SDL_Window* window) {
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
   if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
-  SDL_Window* window = SDL_CreateWindow("Plain SDL window", SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, std::atoi(argv[1]),
-                                        std::atoi(argv[2]), 0);
+  SDL_Window* window =
+      SDL_CreateWindow("Plain SDL window", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                       std::atoi(argv[1]), std::atoi(argv[2]), 0);
   if (window == nullptr) return 1;
   Present(window);
   SDL_Event event;

@@ -2,29 +2,16 @@
 // tests/main/expected. After a deliberate change of the window's look, write them afresh with
 //   QI_WRITE_EXPECTED=1 build/tests/main/qi_main_tests --gtest_filter='PageImages*'
 // and look at every one of them before committing.
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "animation/gif_animator.h"
 #include "quick_form_fixture.h"
-#include "support/reference_png.h"
+#include "support/golden_picture.h"
 
 namespace {
-
-// The window's picture (0xAARRGGBB) as an opaque PNG picture.
-ReferencePng AsPng(const TArgbImage& shown) {
-  ReferencePng picture;
-  picture.width = shown.width;
-  picture.height = shown.height;
-  picture.rgba.reserve(shown.pixels.size() * 4);
-  for (const std::uint32_t pixel : shown.pixels) {
-    for (const int shift : {16, 8, 0})
-      picture.rgba.push_back(static_cast<std::uint8_t>(pixel >> shift));
-    picture.rgba.push_back(0xFF);
-  }
-  return picture;
-}
 
 struct PageTour {
   const char* name;
@@ -34,9 +21,10 @@ struct PageTour {
 
 class PageImagesTest : public QuickFormTest, public ::testing::WithParamInterface<PageTour> {
  protected:
-  // Compares what the window shows with the expected picture of that name (or writes it).
+  // Compares what the window shows with the expected picture of that name.
   void ExpectPicture(const std::string& name) {
-    ExpectReferencePng(AsPng(Window().Frame()), std::string(QI_EXPECTED_DIR) + "/" + name + ".png");
+    ExpectGoldenPicture(PictureOf(Window().Frame()),
+                        std::filesystem::path(QI_EXPECTED_DIR) / (name + ".png"));
   }
 };
 

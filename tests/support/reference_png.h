@@ -26,14 +26,6 @@ struct ReferencePng {
   }
 };
 
-// How many pixels differ in colour (alpha aside) between two pictures; -1 when their sizes differ.
-int DifferingPixels(const ReferencePng& a, const ReferencePng& b);
-
-// The project's expected pictures: compares shown with the PNG file, or writes it there when
-// QI_WRITE_EXPECTED is set (look at each picture before committing it). On a difference the test
-// fails, and the shown picture is written to the test's temporary folder, named in the failure.
-void ExpectReferencePng(const ReferencePng& shown, const std::filesystem::path& expectedFile);
-
 // The PNG file as RGBA, or none when it cannot be read.
 std::optional<ReferencePng> ReadReferencePng(const std::filesystem::path& file);
 // Writes the picture as an RGBA PNG file; false when it cannot be written.

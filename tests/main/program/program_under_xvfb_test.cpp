@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "support/fake_day.h"
-#include "support/reference_png.h"
+#include "support/golden_picture.h"
 #include "support/scoped_environment.h"
 #include "support/spawned_program.h"
 #include "support/test_data.h"
@@ -147,11 +147,11 @@ TEST_F(ProgramUnderXvfb, OnADesktopOf120PixelsPerInchTheWindowAndItsContentScale
   std::optional<ReferencePng> shown;
   for (int attempt = 0; attempt < 50; ++attempt) {
     shown = Screenshot(window);
-    if (shown && expected && DifferingPixels(*shown, *expected) == 0) break;
+    if (shown && expected && PictureDifferences(*shown, *expected).empty()) break;
     std::this_thread::sleep_for(100ms);
   }
   ASSERT_TRUE(shown) << "no screenshot of the window";
-  ExpectReferencePng(*shown, expectedFile);
+  ExpectGoldenPicture(*shown, expectedFile);
 }
 
 }  // namespace

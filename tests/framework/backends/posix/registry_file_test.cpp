@@ -11,8 +11,8 @@
 #include <sstream>
 #include <thread>
 
-#include "support/scoped_environment.h"
 #include "framework/core/exceptions.h"
+#include "support/scoped_environment.h"
 #include "support/stress_rounds.h"
 #include "support/test_data.h"
 
