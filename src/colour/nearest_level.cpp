@@ -24,3 +24,7 @@ const TNearestLevelMaps& NearestLevelMaps() {
                                       BuildMap(kLevels8)};
   return maps;
 }
+
+void BuildNearestLevelMaps() {
+  NearestLevelMaps();
+}

@@ -21,5 +21,8 @@ struct TNearestLevelMaps {
   TNearestLevelMap of8;
 };
 
-// The maps, built on first use. The colour module's start-up step; calling it again is cheap.
+// The maps, built on first use.
 const TNearestLevelMaps& NearestLevelMaps();
+
+// The colour module's start-up step: builds the maps before any reduction runs.
+void BuildNearestLevelMaps();
