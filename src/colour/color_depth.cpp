@@ -3,47 +3,34 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/dib_access.h"
 
+namespace {
+
+struct TDepthFacts {
+  int bits;
+  int colors;
+};
+
+// By TColorDepth.
+constexpr TDepthFacts kDepthFacts[] = {{0, 0}, {1, 2}, {4, 16}, {8, 256}, {24, 0}};
+
+}  // namespace
+
 TColorDepth GetColorDepth(TBitmap& bitmap) {
-  BITMAP info;
-  if (bitmap.Handle() == nullptr || GetObject(bitmap.Handle(), sizeof info, &info) == 0) {
+  BITMAP object;
+  if (bitmap.Handle() == nullptr || GetObject(bitmap.Handle(), sizeof object, &object) == 0) {
     return TColorDepth::cdDevice;
   }
-  switch (info.bmPlanes * info.bmBitsPixel) {
-    case 1:
-      return TColorDepth::cd1Bit;
-    case 4:
-      return TColorDepth::cd4Bit;
-    case 8:
-      return TColorDepth::cd8Bit;
-    case 24:
-      return TColorDepth::cd24Bit;
-    default:
-      return TColorDepth::cdDevice;
+  const int bits = object.bmPlanes * object.bmBitsPixel;
+  for (std::size_t depth = 1; depth < std::size(kDepthFacts); ++depth) {
+    if (kDepthFacts[depth].bits == bits) return static_cast<TColorDepth>(depth);
   }
+  return TColorDepth::cdDevice;
 }
 
 int ColorsOfDepth(TColorDepth depth) {
-  switch (depth) {
-    case TColorDepth::cd1Bit:
-      return 2;
-    case TColorDepth::cd4Bit:
-      return 16;
-    case TColorDepth::cd8Bit:
-      return 256;
-    default:
-      return 0;
-  }
+  return kDepthFacts[static_cast<std::size_t>(depth)].colors;
 }
 
 int BitsOfDepth(TColorDepth depth) {
-  switch (depth) {
-    case TColorDepth::cd1Bit:
-      return 1;
-    case TColorDepth::cd4Bit:
-      return 4;
-    case TColorDepth::cd8Bit:
-      return 8;
-    default:
-      return 24;
-  }
+  return kDepthFacts[static_cast<std::size_t>(depth)].bits;
 }

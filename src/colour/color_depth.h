@@ -13,5 +13,5 @@ TColorDepth GetColorDepth(TBitmap& bitmap);
 // Colours a palette of that depth holds: 2, 16, 256; 0 for cdDevice and cd24Bit (no palette).
 int ColorsOfDepth(TColorDepth depth);
 
-// Bits per pixel of a depth other than cdDevice.
+// Bits per pixel: 1, 4, 8, 24; 0 for cdDevice (whatever the bitmap has).
 int BitsOfDepth(TColorDepth depth);

@@ -1,5 +1,6 @@
 #include "colour/reduce_pixels.h"
 
+#include "colour/color_depth.h"
 #include "colour/grayscale_palette.h"
 #include "colour/median_cut_reducer.h"
 #include "colour/popularity_reducer.h"
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr int kPaletteSize = 256;
 constexpr std::uint8_t kFullMask = 0xFF;
 
 }  // namespace
@@ -16,15 +16,15 @@ constexpr std::uint8_t kFullMask = 0xFF;
 std::uint32_t ReducePixels(TReductionMethod method, const BITMAPINFOHEADER& header,
                            const std::uint8_t* source, std::uint8_t* target,
                            TReducedPalette palette) {
+  const int colors = ColorsOfDepth(TColorDepth::cd8Bit);
   switch (method) {
     case TReductionMethod::rmPopularity:
-      ReducePopularity(header, palette, source, target, kPaletteSize, kFullMask, kFullMask,
-                       kFullMask);
+      ReducePopularity(header, palette, source, target, colors, kFullMask, kFullMask, kFullMask);
       return 0;
     case TReductionMethod::rmMedianCut: {
-      int colors = kPaletteSize;
-      ReduceMedianCut(header, source, target, colors, palette);
-      return static_cast<std::uint32_t>(colors);
+      int made = colors;
+      ReduceMedianCut(header, source, target, made, palette);
+      return static_cast<std::uint32_t>(made);
     }
     case TReductionMethod::rmUniform784:
       ReduceUniform784(header, source, target, palette);
