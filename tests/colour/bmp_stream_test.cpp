@@ -172,19 +172,4 @@ TEST(BitmapToBmpStream, BitmapWithoutHandleIsNotValid) {
   }
 }
 
-TEST(GetColorDepth, FromTheDeviceBitmap) {
-  const struct {
-    int bits;
-    TColorDepth depth;
-  } cases[] = {{1, TColorDepth::cd1Bit},
-               {4, TColorDepth::cd4Bit},
-               {8, TColorDepth::cd8Bit},
-               {24, TColorDepth::cd24Bit},
-               {32, TColorDepth::cdDevice}};
-  for (const auto& c : cases)
-    EXPECT_EQ(GetColorDepth(*RedOverBlue(c.bits)), c.depth) << c.bits;
-  TBitmap empty;
-  EXPECT_EQ(GetColorDepth(empty), TColorDepth::cdDevice);
-}
-
 }  // namespace

@@ -38,16 +38,4 @@ TEST(ReducePixels, InPlaceEqualsSeparateTarget) {
   }
 }
 
-TEST(ReducePixels, ColoursInUseAsTheHeaderStatesThem) {
-  const auto redAndBlue = [](int x, int) { return x % 2 ? Rgb{255, 0, 0} : Rgb{0, 0, 255}; };
-  const std::uint32_t expected[] = {0, 2, 224, 216, 0, 0};
-  for (std::size_t i = 0; i < std::size(kMethods); ++i) {
-    Dib24 dib(4, 2, redAndBlue);
-    Palette palette;
-    EXPECT_EQ(ReducePixels(kMethods[i], dib.header, dib.pixels.data(), dib.pixels.data(), palette),
-              expected[i])
-        << i;
-  }
-}
-
 }  // namespace
