@@ -1,5 +1,8 @@
 #include "gif/picture/gif_frame.h"
 
+#include "colour/bmp_stream.h"
+#include "colour/color_depth.h"
+#include "colour/reduction_method.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/bitmap.h"
@@ -99,9 +102,29 @@ void TGIFFrame::CopyFrameBitmap(const TGIFFrame& source) {
 
 void TGIFFrame::EncodeFromBitmap() {
   if (!frameBitmap_ || frameBitmap_->Empty()) GifError(gif_messages::kNoDataToWrite);
-  TMemoryStream source;
-  frameBitmap_->SaveToStream(source);
-  EncodeFromDib(*this, source);
+  EncodeFromDib(*this, *IndexedImage());
+}
+
+// The bitmap as a bitmap file image of 1, 4 or 8 bits per pixel: as it is when it has a palette,
+// else reduced to 256 colours (grey ones for a grayscale frame).
+std::unique_ptr<TMemoryStream> TGIFFrame::IndexedImage() {
+  switch (GetColorDepth(*frameBitmap_)) {
+    case TColorDepth::cd1Bit:
+    case TColorDepth::cd4Bit:
+    case TColorDepth::cd8Bit: {
+      auto image = std::make_unique<TMemoryStream>();
+      frameBitmap_->SaveToStream(*image);
+      return image;
+    }
+    case TColorDepth::cdDevice:
+    case TColorDepth::cd24Bit:
+      break;
+  }
+  const TReductionMethod method =
+      Grayscale() ? TReductionMethod::rmGrayscale : DefaultReductionMethod;
+  auto image = BitmapToBmpStream(*frameBitmap_, TColorDepth::cd8Bit, method);
+  if (method == TReductionMethod::rmGrayscale) SetGrayscale(true);
+  return image;
 }
 
 bool TGIFFrame::HasContent() const {

@@ -9,6 +9,7 @@
 class TBitmap;
 class TCanvas;
 class TGraphic;
+class TMemoryStream;
 class TGIFImage;
 
 // How DrawFrame treats the frame's transparent colour.
@@ -61,6 +62,7 @@ class TGIFFrame : public TPersistent, public TGIFFrameModel {
 
  private:
   void AssignFrame(const TGIFFrame& source);
+  std::unique_ptr<TMemoryStream> IndexedImage();
   void AssignGraphic(const TGraphic& source);
   void DrawOnFuchsia(const TGraphic& source);
   void CopyFrameBitmap(const TGIFFrame& source);

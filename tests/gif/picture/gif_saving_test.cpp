@@ -1,9 +1,11 @@
 // GIF pictures saved to streams and files and exchanged through the clipboard.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
+#include "colour/reduction_method.h"
 #include "error_message.h"
 #include "framework/backends/posix/posix_services.h"
 #include "framework/core/little_endian.h"
@@ -111,6 +113,47 @@ TEST(GifSaving, PicturesMadeFromIndexedBitmapsLoadBackWithTheirColours) {
     EXPECT_EQ(read.LogicalWidth(), 7);
     EXPECT_EQ(read.LogicalHeight(), 9);
   }
+}
+
+TEST(GifSaving, TrueColourFramesAreReducedByTheDefaultMethodOrToGreys) {
+  // 3 x 2 pixels of six colours, at 24 bits.
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(TPixelFormat::pf24bit);
+  bitmap.SetSize(3, 2);
+  const std::vector<TColor> colours = {clRed, clLime, clBlue, clWhite, clBlack, RGB(200, 100, 50)};
+  for (int i = 0; i < 6; ++i)
+    bitmap.Canvas().SetPixel(i % 3, i / 3, colours[static_cast<std::size_t>(i)]);
+  const auto greys = [](const std::vector<TColor>& read) {
+    return std::all_of(read.begin(), read.end(), [](TColor colour) {
+      return GetRValue(colour) == GetGValue(colour) && GetGValue(colour) == GetBValue(colour);
+    });
+  };
+  struct Case {
+    const char* what;
+    bool grayscale;
+    TReductionMethod method;
+  };
+  const TReductionMethod original = DefaultReductionMethod;
+  for (const Case& c : {Case{"popularity keeps few colours", false, TReductionMethod::rmPopularity},
+                        Case{"a grayscale frame", true, TReductionMethod::rmPopularity},
+                        Case{"grayscale by default", false, TReductionMethod::rmGrayscale}}) {
+    SCOPED_TRACE(c.what);
+    DefaultReductionMethod = c.method;
+    TGIFImage image;
+    image.Assign(&bitmap);
+    image.FrameAt(0)->SetGrayscale(c.grayscale);
+    TGIFImage read;
+    Load(read, Saved(image));
+    const std::vector<TColor> written = Colours(read.CurrentBitmap());
+    EXPECT_EQ(image.FrameAt(0)->Grayscale(),
+              c.grayscale || c.method == TReductionMethod::rmGrayscale);
+    if (image.FrameAt(0)->Grayscale()) {
+      EXPECT_TRUE(greys(written));
+    } else {
+      EXPECT_EQ(written, colours);
+    }
+  }
+  DefaultReductionMethod = original;
 }
 
 TEST(GifSaving, SaveToFileReplacesTheFileWholeOrLeavesItAsItWas) {
