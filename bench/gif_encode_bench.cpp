@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -29,6 +28,7 @@
 #include "gif/codec/decode_to_dib.h"
 #include "gif/codec/lzw_encoder.h"
 #include "gif/picture/gif_image.h"
+#include "processor_time.h"
 
 namespace {
 
@@ -193,21 +193,6 @@ struct Case {
   std::size_t giflibOverhead = 0;
 };
 
-// Processor time of this thread: on a machine shared with other work, time spent waiting for the
-// processor counts for neither encoder.
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-template <typename Encode>
-double SecondsFor(const Encode& encode) {
-  const double start = ThreadSeconds();
-  benchmark::DoNotOptimize(encode());
-  return ThreadSeconds() - start;
-}
-
 void PrintRatios(const std::vector<Case>& cases) {
   constexpr int kRounds = 15;
   std::printf("\nbest of %d alternating rounds\n%-44s %10s %12s %12s %7s %10s %10s %7s\n", kRounds,
@@ -217,8 +202,8 @@ void PrintRatios(const std::vector<Case>& cases) {
     double codec = 1e9;
     double giflib = 1e9;
     for (int round = 0; round < kRounds; ++round) {
-      codec = std::min(codec, SecondsFor(c.codec));
-      giflib = std::min(giflib, SecondsFor(c.giflib));
+      codec = std::min(codec, SecondsFor([&] { benchmark::DoNotOptimize(c.codec()); }));
+      giflib = std::min(giflib, SecondsFor([&] { benchmark::DoNotOptimize(c.giflib()); }));
     }
     const double ours = static_cast<double>(c.codec().size());
     const double theirs = static_cast<double>(c.giflib().size() - c.giflibOverhead);

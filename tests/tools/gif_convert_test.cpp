@@ -12,6 +12,7 @@
 #include "framework/graphics/bmp_codec.h"
 #include "framework/graphics/icon_codec.h"
 #include "gif/picture/gif_image.h"
+#include "support/small_icon.h"
 #include "support/test_data.h"
 
 namespace {
@@ -157,16 +158,10 @@ fs::path TwoFrameGif(const fs::path& dir) {
   return file;
 }
 
-// A 2 x 2 icon or cursor whose top left pixel shows the background.
-fs::path SmallIcon(const fs::path& dir, bool cursor) {
-  TBitmapHandle color(TBitmapObject::Create(2, 2, 24));
-  TBitmapHandle mask(TBitmapObject::Create(2, 2, 1));
-  color->Fill(color->ValueOf(clBlue));
-  color->SetPixel(0, 0, color->ValueOf(clBlack));  // black under the mask: the background shows
-  mask->SetPixel(0, 0, 1);
-  TIconFile icon;
+// The test icon (support/small_icon.h) as an icon or a cursor file.
+fs::path SmallIconFile(const fs::path& dir, bool cursor) {
+  TIconFile icon = SmallIcon(24);
   icon.cursor = cursor;
-  icon.images.emplace_back(std::move(color), std::move(mask));
   TMemoryStream stream;
   WriteIconFile(stream, icon);
   const fs::path file = dir / (cursor ? "small.cur" : "small.ico");
@@ -197,11 +192,12 @@ TEST_F(GifConvert, PicturesOfEveryKindBecomeGifs) {
   EXPECT_TRUE(GetRValue(grey) == GetGValue(grey) && GetGValue(grey) == GetBValue(grey));
 
   for (const bool cursor : {false, true}) {
-    ASSERT_EQ(Convert(SmallIcon(dir_.Path(), cursor).string() + " " + out.string()).status, 0);
+    ASSERT_EQ(Convert(SmallIconFile(dir_.Path(), cursor).string() + " " + out.string()).status, 0);
     read = ReadGif(out);
     EXPECT_EQ(read->FrameAt(0)->TransparentColor(), clFuchsia);
     EXPECT_EQ(read->CurrentBitmap().Canvas().Pixel(0, 0), clFuchsia);
     EXPECT_EQ(read->CurrentBitmap().Canvas().Pixel(1, 1), clBlue);
+    EXPECT_EQ(read->CurrentBitmap().Canvas().Pixel(0, 1), clRed);
   }
 
   ASSERT_EQ(Convert(gif.string() + " " + out.string()).status, 0);
@@ -218,7 +214,7 @@ TEST_F(GifConvert, SeveralInputsMakeAnAnimation) {
   const fs::path gif = TwoFrameGif(dir_.Path());
   const ToolRun run =
       Convert("--delay 120 --loop 0 " + TrueColourPicture().string() + " " +
-              SmallIcon(dir_.Path(), false).string() + " " + gif.string() + " " + out.string());
+              SmallIconFile(dir_.Path(), false).string() + " " + gif.string() + " " + out.string());
   ASSERT_EQ(run.status, 0) << run.err;
   const auto read = ReadGif(out);
   ASSERT_EQ(read->FrameCount(), 4);

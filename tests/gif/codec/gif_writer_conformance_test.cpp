@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 #include "dib_pixels.h"
 #include "framework/core/exceptions.h"
@@ -14,6 +13,7 @@
 #include "gif/codec/gif_image_model.h"
 #include "giflib_oracle.h"
 #include "support/test_data.h"
+#include "test_pixels.h"
 
 namespace {
 
@@ -40,16 +40,6 @@ Bytes Terminated(const TMemoryStream& data) {
     at += 1 + std::size_t{bytes[at]};
   if (at >= bytes.size()) bytes.push_back(0);
   return bytes;
-}
-
-Bytes RandomIndexes(std::size_t count, int colors, unsigned seed) {
-  std::mt19937 random(seed);
-  Bytes indexes(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    indexes[i] =
-        i > 0 && random() % 4 != 0 ? indexes[i - 1] : static_cast<std::uint8_t>(random() % colors);
-  }
-  return indexes;
 }
 
 }  // namespace
@@ -111,8 +101,8 @@ TEST(GifWriterConformance, GiflibDecodesFramesEncodedFromEveryDepthToTheirIndexe
                  std::to_string(c.height));
     // Two frames: the first gives the global table, the second carries its own.
     const Bytes first =
-        RandomIndexes(static_cast<std::size_t>(c.width) * c.height, 1 << c.bitCount, seed++);
-    const Bytes second = RandomIndexes(first.size(), 1 << c.bitCount, seed++);
+        RandomPixels(static_cast<std::size_t>(c.width) * c.height, 1 << c.bitCount, seed++);
+    const Bytes second = RandomPixels(first.size(), 1 << c.bitCount, seed++);
     TGIFImageModel image;
     for (const Bytes* indexes : {&first, &second}) {
       TMemoryStream dib(DibOfIndexes(c.width, c.height, c.bitCount, *indexes));

@@ -10,6 +10,7 @@
 #include "framework/core/memory_stream.h"
 #include "gif/codec/lzw_encoder.h"
 #include "test_lzw_encoder.h"
+#include "test_pixels.h"
 
 namespace {
 
@@ -25,17 +26,6 @@ std::vector<std::uint8_t> Encode(int width, int height, int bitCount,
   TMemoryStream out;
   LzwEncode(out, header, interlaced, progress, dib.data() + ReadLittleEndian32(dib, 10));
   return out.Bytes();
-}
-
-std::vector<std::uint8_t> RandomIndexes(std::size_t count, int colors, unsigned seed) {
-  std::mt19937 random(seed);
-  std::vector<std::uint8_t> indexes(count);
-  // Runs of repeated pixels give long strings, as real pictures do.
-  for (std::size_t i = 0; i < count; ++i) {
-    indexes[i] =
-        i > 0 && random() % 3 != 0 ? indexes[i - 1] : static_cast<std::uint8_t>(random() % colors);
-  }
-  return indexes;
 }
 
 // 8-bit pixels, none 0, in which no two neighbours repeat an earlier pair: every pixel after the
@@ -123,7 +113,7 @@ TEST(LzwEncode, RoundTripsThroughTheDecoderInEveryDepth) {
   unsigned seed = 1;
   for (const Case& c : cases) {
     const auto indexes =
-        RandomIndexes(static_cast<std::size_t>(c.width) * c.height, 1 << c.bitCount, seed++);
+        RandomPixels(static_cast<std::size_t>(c.width) * c.height, 1 << c.bitCount, seed++);
     const auto data = Encode(c.width, c.height, c.bitCount, indexes, c.interlaced);
     const RawDecode decoded =
         DecodeRaw(data, c.width, c.height, c.bitCount, c.interlaced, TDamagePolicy::Fail);

@@ -15,30 +15,13 @@
 #include "gif/picture/gif_image.h"
 #include "gif/picture/gif_registration.h"
 #include "gif_builder.h"
+#include "picture_test_gifs.h"
 #include "support/test_data.h"
-#include "test_lzw_encoder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-
-// Two frames of 4 x 3 and 2 x 2 at (1, 1); the first all colour 1.
-Bytes TwoFrameGif() {
-  return GifBuilder()
-      .Signature()
-      .Screen(4, 3, 0x81)
-      .Table(4)
-      .Image(0, 0, 4, 3, 0, EncodeLzw(Bytes(12, 1), 2))
-      .Image(1, 1, 2, 2, 0, EncodeLzw({2, 2, 3, 3}, 2))
-      .Trailer()
-      .Data();
-}
-
-void Load(TGIFImage& image, const Bytes& gif) {
-  TMemoryStream stream(gif);
-  image.LoadFromStream(stream);
-}
 
 Bytes Saved(TGIFImage& image) {
   TMemoryStream out;
@@ -78,7 +61,7 @@ Bytes FileBytes(const fs::path& file) {
 
 TEST(GifSaving, SaveToStreamWritesTheGifAndWriteDataPutsItsLengthFirst) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, SimpleTwoFrameGif());
   const Bytes gif = Saved(image);
   TMemoryStream data;
   image.WriteData(data);
@@ -105,7 +88,7 @@ TEST(GifSaving, PicturesMadeFromIndexedBitmapsLoadBackWithTheirColours) {
     image.AppendFrame(&second);
     image.FrameAt(1)->SetDelayMs(250);
     TGIFImage read;
-    Load(read, Saved(image));
+    LoadGif(read, Saved(image));
     ASSERT_EQ(read.FrameCount(), 2);
     EXPECT_EQ(Colours(read.FrameAt(0)->DecodedBitmap()), Colours(first));
     EXPECT_EQ(Colours(read.FrameAt(1)->DecodedBitmap()), Colours(second));
@@ -143,7 +126,7 @@ TEST(GifSaving, TrueColourFramesAreReducedByTheDefaultMethodOrToGreys) {
     image.Assign(&bitmap);
     image.FrameAt(0)->SetGrayscale(c.grayscale);
     TGIFImage read;
-    Load(read, Saved(image));
+    LoadGif(read, Saved(image));
     const std::vector<TColor> written = Colours(read.CurrentBitmap());
     EXPECT_EQ(image.FrameAt(0)->Grayscale(),
               c.grayscale || c.method == TReductionMethod::rmGrayscale);
@@ -167,7 +150,7 @@ TEST(GifSaving, SaveToFileReplacesTheFileWholeOrLeavesItAsItWas) {
   EXPECT_EQ(FileBytes(file), (Bytes{'o', 'l', 'd'}));
 
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, SimpleTwoFrameGif());
   image.SaveToFile(file.string());
   EXPECT_EQ(FileBytes(file), Saved(image));
   EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
@@ -201,7 +184,7 @@ class GifClipboard : public testing::Test {
 
 TEST_F(GifClipboard, AnImageOfEncodedFramesGoesThereAsGifDataBesideTheFirstFramesBitmap) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, SimpleTwoFrameGif());
   Copy(image);
   const Bytes gifData = GlobalBlockBytes(Platform().GetClipboardData(CF_GIF));
   ASSERT_GE(gifData.size(), 4u);
@@ -218,7 +201,7 @@ TEST_F(GifClipboard, AnImageOfEncodedFramesGoesThereAsGifDataBesideTheFirstFrame
 
 TEST_F(GifClipboard, FrameZeroShowsTheClipboardsBitmapAndTheOthersTheGifData) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, SimpleTwoFrameGif());
   Copy(image);
   TBitmap other;
   IndexedBitmap(other, 5, 1, 8);
