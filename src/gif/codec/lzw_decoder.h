@@ -28,7 +28,7 @@ enum class TDamagePolicy {
 //   length byte): Tolerate keeps the rows decoded so far (the rest colour 0) and reports the data
 //   corrupt, as cut-off files are common and show what they have; Fail raises "Stream read
 //   error" (the framework's read error for a cut sub-block).
-//     LzwDecode.DamageStopsDecodingWhereItIsFound
+//     LzwDecode.DataRunningOutBeforeTheLastRowIsDamageOrAReadError
 //     DecodeToDib.TruncatedDataMarksTheFrameAndKeepsItsRows
 // - An end code before the last row, and a code above the next free code (one naming a string
 //   not defined yet, such as a table code right after a clear code): Tolerate stops there,
@@ -36,6 +36,9 @@ enum class TDamagePolicy {
 //   corrupt". Other decoders reject such data; showing the rows before it is kinder.
 //     LzwDecode.DamageStopsDecodingWhereItIsFound
 //     GifConformance.DamagedCorpusFilesAreReportedCorrupted
+// - Root codes at or past the colour count (but below the clear code, which encoders with a code
+//   size above the table's depth allow) stand for their value masked to the table's size.
+//     LzwDecode.RootsPastTheColourTableAreMaskedToIt
 // - Data that ends right after the last pixel, without an end code or terminator, is complete:
 //   encoders that stop there are common.
 //     LzwDecode.DataEndingRightAfterTheLastPixelIsComplete

@@ -52,7 +52,8 @@ class TGIFFrame : public TPersistent, public TGIFFrameModel {
   // nor encoded pixels.
   int FrameWidth();
   int FrameHeight();
-  // Stretches the decoded bitmap into rect.
+  // Stretches the decoded bitmap into rect. A black-and-white frame is keyed on its own
+  // transparent colour too (keyed drawing keys monochrome bitmaps on white).
   void DrawFrame(TCanvas& canvas, const TRect& rect, TFrameTransparency transparency);
 
  private:

@@ -33,7 +33,8 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   void Assign(const TPersistent* source) override;
 
   // ReadGifContent, then, with decodeFirst, frame 0 is decoded at once and dropped again when
-  // that fails; a successful read fires OnChange.
+  // that fails (when it was the only frame, no frame is current: CurrentIndex -1); a successful
+  // read fires OnChange.
   void ReadGif(std::int64_t size, TStream& stream, bool decodeFirst);
 
   // The frame at index; outside 0..FrameCount()-1 raises EListError "List index out of bounds".

@@ -191,6 +191,13 @@ TEST(LzwDecode, LongStringsDecodeWhetherOrNotTheirFirstPlaceIsStillAtHand) {
   }
 }
 
+TEST(LzwDecode, RootsPastTheColourTableAreMaskedToIt) {
+  // Minimum code size 2 (clear 4, end 5) for a table of 2 colours: roots 2 and 3 name none.
+  const auto data = PackCodes(2, {{4, 3}, {3, 3}, {2, 3}, {1, 3}, {5, 3}});
+  EXPECT_EQ(DecodeRaw(data, 3, 1, 1, false, TDamagePolicy::Fail).indexes,
+            (std::vector<std::uint8_t>{1, 0, 1}));
+}
+
 TEST(LzwDecode, CodeSizeBelowTheColourTableDepthStillNamesTableEntries) {
   // A 256-colour frame whose pixels need only 2 bits, coded with minimum code size 2: codes 6
   // and up are table entries, not colours.
