@@ -22,18 +22,8 @@ for tool in Xvfb xdotool /usr/bin/import; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 source scripts/lib/virtual-display.sh
-start_virtual_display "$work"
+start_virtual_display
 
 caption_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
 

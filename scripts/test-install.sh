@@ -13,15 +13,7 @@ cd "$(dirname "$0")/.."
 package=$(scripts/package.sh "$@" | tail -n 1)
 folder=${1:-build-release}
 
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source scripts/lib/virtual-display.sh
 fail() { echo "test-install: $*" >&2; exit 1; }
 
 installed_files=(
@@ -73,8 +65,7 @@ frames=$(sed -n 's/^frames: //p' "$work/report")
 [ "$frames" -gt 1 ] && [ "$(find "$work/composed" -name 'composed-*.bmp' | wc -l)" -eq "$frames" ] ||
   fail "gif-inspect did not report and write every frame: $(cat "$work/report")"
 
-source scripts/lib/virtual-display.sh
-start_virtual_display "$work"
+start_virtual_display
 XDG_CONFIG_HOME="$work/config" SDL_VIDEODRIVER=x11 quick-intro &
 program_pid=$!
 window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Intro 1/[0-9]+$' | head -n 1)
