@@ -51,7 +51,8 @@ expect_files "$work/plain" "${installed_files[@]/#usr\//}" "${plain_only_files[@
 desktop-file-validate "$root/usr/share/applications/quick-intro.desktop"
 file -b "$root/usr/share/icons/hicolor/32x32/apps/quick-intro.png" |
   grep -q '^PNG image data, 32 x 32, 8-bit/color RGBA' || fail "the icon is not a 32 x 32 PNG"
-for page in quick-intro gif-inspect; do
+for program in "$root"/usr/bin/*; do
+  page=$(basename "$program")
   MANPATH="$root/usr/share/man" MANWIDTH=80 man -P cat "$page" 2>/dev/null |
     grep -Eq "^ +$page +- " || fail "man $page shows no manual page"
 done
