@@ -5,7 +5,7 @@
 #include "cursors/not_implemented_dialog.h"
 #include "framework/controls/application.h"
 #include "framework/controls/register_controls.h"
-#include "gif/gif_registration.h"
+#include "gif/picture/gif_registration.h"
 #include "main/quick_form.h"
 
 namespace {

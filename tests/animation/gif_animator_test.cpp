@@ -14,7 +14,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/graphics/bitmap.h"
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 
 namespace {
 
