@@ -2,8 +2,8 @@
 # Checks the Debian package as a user gets it: makes it (scripts/package.sh), unpacks it into a
 # scratch root, checks that it holds exactly the files below and that their dependencies are
 # installed, validates the menu entry and the manual pages, runs the installed quick-intro from
-# PATH in a virtual display until its window shows, and the installed gif-inspect on one of the
-# program's own pictures. Also checks that a plain `cmake --install` puts the same files (less
+# PATH in a virtual display until its window shows, the installed gif-inspect on one of the
+# program's own pictures and gif-convert on a frame gif-inspect wrote. Also checks that a plain `cmake --install` puts the same files (less
 # the package's own) under a prefix.
 #
 # Usage: scripts/test-install.sh [FOLDER]
@@ -19,10 +19,12 @@ fail() { echo "test-install: $*" >&2; exit 1; }
 installed_files=(
   usr/bin/quick-intro
   usr/bin/gif-inspect
+  usr/bin/gif-convert
   usr/share/applications/quick-intro.desktop
   usr/share/icons/hicolor/32x32/apps/quick-intro.png
   usr/share/man/man1/quick-intro.1.gz
   usr/share/man/man1/gif-inspect.1.gz
+  usr/share/man/man1/gif-convert.1.gz
   usr/share/doc/quick-introduction/README.md
 )
 package_only_files=(
@@ -65,6 +67,10 @@ gif-inspect --composed "$work/composed" resources/pictures/gifanimator.gif >"$wo
 frames=$(sed -n 's/^frames: //p' "$work/report")
 [ "$frames" -gt 1 ] && [ "$(find "$work/composed" -name 'composed-*.bmp' | wc -l)" -eq "$frames" ] ||
   fail "gif-inspect did not report and write every frame: $(cat "$work/report")"
+gif-convert --depth 4 "$work/composed/composed-000.bmp" "$work/converted.bmp" ||
+  fail "gif-convert failed on a frame gif-inspect wrote"
+file -b "$work/converted.bmp" | grep -q ', 143 x 217 x 4,' ||
+  fail "gif-convert did not write a 4-bit picture: $(file -b "$work/converted.bmp")"
 
 start_virtual_display
 XDG_CONFIG_HOME="$work/config" SDL_VIDEODRIVER=x11 quick-intro &
