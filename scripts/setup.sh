@@ -11,6 +11,8 @@ packages=(
   libgif-dev libpng-dev                          # reference decoders; PNG icons for installing
   libimagequant-dev                              # the colour reduction benchmark's peer
   xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
+  x11-xserver-utils libx11-dev                   # the display's pixels per inch (Xft.dpi)
+  faketime                                       # the screenshot tours' days
   dpkg-dev lintian desktop-file-utils man-db     # the Debian package and its checks
 )
 
