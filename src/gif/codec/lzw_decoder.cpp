@@ -58,12 +58,13 @@ struct TCodeState {
   std::size_t out;             // where the next string goes in the window
 };
 
-// Copies a string written before (at from, ending before out) in blocks of 16, which may write up
-// to 15 bytes past its end. Blocks read after from + length can only overlap bytes past the
-// string's end.
+// Copies a string written before (at from, ending at or before out) in blocks of 16, which may
+// write up to 15 bytes past its end. A block may overlap the one it reads from (the string lies
+// less than 16 bytes back); what it then takes from past the string's end only lands past the
+// copy's end.
 void CopyString(std::uint8_t* out, const std::uint8_t* from, std::uint32_t length) {
   for (std::uint32_t copied = 0; copied < length; copied += 16)
-    std::memcpy(out + copied, from + copied, 16);
+    std::memmove(out + copied, from + copied, 16);
 }
 
 class TLzwDecoder {

@@ -172,16 +172,18 @@ TEST(LzwDecode, LeadingAndRepeatedClearCodesChangeNothing) {
 
 TEST(LzwDecode, LongStringsDecodeWhetherOrNotTheirFirstPlaceIsStillAtHand) {
   // A pattern repeated until its strings are long, then a long run of one colour (pushing those
-  // strings' first places out of reach), then the pattern again.
+  // strings' first places out of reach), then the pattern again; then a short pattern, whose long
+  // strings lie less than a copy's block back.
   std::vector<std::uint8_t> pixels;
-  const auto pattern = RandomPixels(61, 16, 23);
-  const auto repeat = [&] {
-    for (int i = 0; i < 60; ++i)
+  const auto repeat = [&](const std::vector<std::uint8_t>& pattern, int times) {
+    for (int i = 0; i < times; ++i)
       pixels.insert(pixels.end(), pattern.begin(), pattern.end());
   };
-  repeat();
+  const auto pattern = RandomPixels(61, 16, 23);
+  repeat(pattern, 60);
   pixels.insert(pixels.end(), 30000, 15);
-  repeat();
+  repeat(pattern, 60);
+  repeat({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 300);
   const int width = 613;
   pixels.resize(pixels.size() / width * width);
   const int height = static_cast<int>(pixels.size()) / width;
@@ -189,6 +191,26 @@ TEST(LzwDecode, LongStringsDecodeWhetherOrNotTheirFirstPlaceIsStillAtHand) {
     const auto stored = EncodeLzw(InFileOrder(pixels, width, height, interlaced), 4);
     EXPECT_EQ(DecodeRaw(stored, width, height, 4, interlaced).indexes, pixels);
   }
+
+  // Minimum code size 2: 1, then strings of 2 to 8 ones (6 to 12, each the string being
+  // defined), 2, and 13: the 8 ones and 2, written 9 indexes back.
+  const auto data = PackCodes(2, {{4, 3},
+                                  {1, 3},
+                                  {6, 3},
+                                  {7, 3},
+                                  {8, 4},
+                                  {9, 4},
+                                  {10, 4},
+                                  {11, 4},
+                                  {12, 4},
+                                  {2, 4},
+                                  {13, 4},
+                                  {5, 4}});
+  std::vector<std::uint8_t> expected(36, 1);
+  expected.push_back(2);
+  expected.insert(expected.end(), 8, 1);
+  expected.push_back(2);
+  EXPECT_EQ(DecodeRaw(data, 46, 1, 2, false, TDamagePolicy::Fail).indexes, expected);
 }
 
 TEST(LzwDecode, RootsPastTheColourTableAreMaskedToIt) {
