@@ -5,7 +5,6 @@
 #include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
-#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cctype>
@@ -15,77 +14,27 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "framework/backends/font_face_mapping.h"
+#include "framework/backends/font_file_lookup.h"
 
 namespace {
 
-// The FreeType library and the fontconfig configuration, kept alive by every face made from them.
+// The FreeType library, kept alive by every face made from it.
 class TFontLibrary {
  public:
   TFontLibrary() {
     if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
-    config_ = FcInitLoadConfigAndFonts();
   }
   ~TFontLibrary() {
-    if (config_ != nullptr) FcConfigDestroy(config_);
     if (library_ != nullptr) FT_Done_FreeType(library_);
   }
   TFontLibrary(const TFontLibrary&) = delete;
   TFontLibrary& operator=(const TFontLibrary&) = delete;
 
   FT_Library Library() const { return library_; }
-  FcConfig* Config() const { return config_; }
 
  private:
   FT_Library library_ = nullptr;
-  FcConfig* config_ = nullptr;
 };
-
-// What fontconfig found for a request.
-struct TFaceFile {
-  std::string file;
-  int index = 0;
-  std::string family;
-  std::string style;
-  bool bold = false;    // the file's own weight is bold
-  bool italic = false;  // the file's own slant is italic or oblique
-};
-
-std::string PatternString(FcPattern* pattern, const char* object) {
-  FcChar8* value = nullptr;
-  if (FcPatternGetString(pattern, object, 0, &value) != FcResultMatch) return {};
-  return reinterpret_cast<const char*>(value);
-}
-
-int PatternInteger(FcPattern* pattern, const char* object, int fallback) {
-  int value = fallback;
-  FcPatternGetInteger(pattern, object, 0, &value);
-  return value;
-}
-
-bool FindFaceFile(FcConfig* config, const TFontRequest& request, TFaceFile& found) {
-  FcPattern* pattern = FcPatternCreate();
-  for (const std::string& family : FamiliesFor(request.faceName)) {
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  }
-  FcPatternAddInteger(pattern, FC_WEIGHT, request.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, request.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(config, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result;
-  FcPattern* match = FcFontMatch(config, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (match == nullptr) return false;
-  found.file = PatternString(match, FC_FILE);
-  found.index = PatternInteger(match, FC_INDEX, 0);
-  found.family = PatternString(match, FC_FAMILY);
-  found.style = PatternString(match, FC_STYLE);
-  found.bold = PatternInteger(match, FC_WEIGHT, FC_WEIGHT_REGULAR) >= FC_WEIGHT_DEMIBOLD;
-  found.italic = PatternInteger(match, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
-  FcPatternDestroy(match);
-  return !found.file.empty();
-}
 
 int Scaled(long fontUnits, int pixelsPerEm, int unitsPerEm) {
   return static_cast<int>(std::lround(static_cast<double>(fontUnits) * pixelsPerEm / unitsPerEm));
@@ -215,19 +164,21 @@ class TFreeTypeRasterizer : public TFontRasterizer {
   }
 
   std::shared_ptr<TFontFace> Open(const TFontRequest& request) {
-    if (library_->Library() == nullptr || library_->Config() == nullptr) return nullptr;
-    TFaceFile file;
-    if (!FindFaceFile(library_->Config(), request, file)) return nullptr;
+    if (library_->Library() == nullptr) return nullptr;
+    const std::optional<TFaceFile> file = files_.Find(request);
+    if (!file) return nullptr;
     FT_Face face = nullptr;
-    if (FT_New_Face(library_->Library(), file.file.c_str(), file.index, &face) != 0) return nullptr;
+    if (FT_New_Face(library_->Library(), file->file.c_str(), file->index, &face) != 0)
+      return nullptr;
     if (!FT_IS_SCALABLE(face)) {
       FT_Done_Face(face);
       return nullptr;
     }
-    return std::make_shared<TFreeTypeFace>(library_, face, file, request, rasterized_);
+    return std::make_shared<TFreeTypeFace>(library_, face, *file, request, rasterized_);
   }
 
   std::shared_ptr<TFontLibrary> library_;
+  TFontFileLookup files_;
   // Shared with the faces, which may outlive the rasteriser.
   std::shared_ptr<std::int64_t> rasterized_ = std::make_shared<std::int64_t>(0);
   std::map<std::tuple<std::string, int, bool, bool>, std::shared_ptr<TFontFace>> faces_;
