@@ -9,6 +9,6 @@
 // cursor would invert the screen (mask and colour both set), a colour cursor cannot, and shows
 // black instead.
 TArgbImage ArgbImageOf(const TIconImage& image);
-// The image the icon shows (nearest to 32 x 32, the deepest of those); empty for an empty icon.
+// The image the icon shows (see TIcon::SetRequestedSize); empty for an empty icon.
 TArgbImage ArgbImageOf(const TIcon& icon);
 TCursorImage CursorImageOf(const TIcon& icon);
