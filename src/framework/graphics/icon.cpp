@@ -1,14 +1,18 @@
 #include "framework/graphics/icon.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
 #include "framework/core/stream.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/graphics_messages.h"
+#include "framework/graphics/picture.h"
+#include "framework/platform/platform_services.h"
 
 namespace {
 
@@ -113,12 +117,31 @@ void TIcon::SaveToStream(TStream& stream) {
   if (file_) WriteIconFile(stream, *file_);
 }
 
-void TIcon::LoadFromClipboardFormat(std::uint16_t, HGLOBAL, HPALETTE) {
-  throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+void TIcon::LoadFromClipboardFormat(std::uint16_t, HGLOBAL data, HPALETTE) {
+  TPlatformServices& platform = Platform();
+  const auto* bytes = static_cast<const std::uint8_t*>(platform.GlobalLock(data));
+  if (bytes == nullptr) throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+  try {
+    SetImages(ReadIconFile({bytes, platform.GlobalSize(data)}));
+  } catch (...) {
+    platform.GlobalUnlock(data);
+    throw;
+  }
+  platform.GlobalUnlock(data);
 }
 
-void TIcon::SaveToClipboardFormat(std::uint16_t&, HGLOBAL&, HPALETTE&) {
-  throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+void TIcon::SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) {
+  const auto registered = TPicture::ClipboardFormatOf(ClassName());
+  if (!registered) throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+  TMemoryStream image;
+  SaveToStream(image);
+  TPlatformServices& platform = Platform();
+  HGLOBAL block = platform.GlobalAlloc(static_cast<std::size_t>(image.Size()));
+  std::memcpy(platform.GlobalLock(block), image.Memory(), static_cast<std::size_t>(image.Size()));
+  platform.GlobalUnlock(block);
+  format = *registered;
+  data = block;
+  palette = nullptr;
 }
 
 const TIconImage& TIcon::Image(int index) const {

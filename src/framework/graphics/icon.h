@@ -26,6 +26,9 @@ class TIcon : public TGraphic {
   // The .ico or .cur file image from the stream's position to its end.
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) override;
+  // Clipboard data is the icon's file image in a global memory block, under the format the
+  // picture class has registered for icons (EInvalidGraphic "Unsupported clipboard format" when
+  // none is registered).
   void LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) override;
   void SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) override;
 
