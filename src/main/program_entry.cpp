@@ -1,6 +1,7 @@
 #include "main/program_entry.h"
 
 #include "animation/register_animation.h"
+#include "colour/nearest_level.h"
 #include "cursors/cursor_registration.h"
 #include "cursors/not_implemented_dialog.h"
 #include "framework/controls/application.h"
@@ -18,6 +19,7 @@ void StartModules() {
   RegisterControlClasses();
   InstallNotImplementedDialog();
   RegisterFixedCursors();
+  BuildNearestLevelMaps();
   RegisterGifImage();
   RegisterAnimationClasses();
 }
