@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "colour/bmp_stream.h"
 #include "cursors/icon_list.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/file_stream.h"
+#include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
 #include "framework/core/not_implemented.h"
 #include "framework/graphics/bitmap.h"
@@ -158,7 +160,8 @@ void TAnimatedCursorImage::AssignTo(TPersistent* destination) const {
     if (frames_.empty()) {
       bitmap->Assign(nullptr);
     } else {
-      DrawFrameStrip(*bitmap, bitmap->Canvas().Brush().Color(), TStripLayout::kHorizontal);
+      DrawFrameStrip(*bitmap, bitmap->Canvas().Brush().Color(), TStripColors::kReduce,
+                     TStripLayout::kHorizontal);
     }
   } else if (auto* list = dynamic_cast<TIconList*>(destination)) {
     list->BeginChanges();
@@ -176,7 +179,7 @@ void TAnimatedCursorImage::AssignTo(TPersistent* destination) const {
   }
 }
 
-void TAnimatedCursorImage::DrawFrameStrip(TBitmap& bitmap, TColor backColor,
+void TAnimatedCursorImage::DrawFrameStrip(TBitmap& bitmap, TColor backColor, TStripColors colors,
                                           TStripLayout layout) const {
   if (frames_.empty()) return;
   bitmap.SetMonochrome(false);
@@ -198,4 +201,11 @@ void TAnimatedCursorImage::DrawFrameStrip(TBitmap& bitmap, TColor backColor,
       canvas.Draw(0, index * icon.Height(), &icon);
     }
   }
+  if (colors == TStripColors::kReduce) ReduceBitmapColors(&bitmap, sourceColors_);
+}
+
+void ReduceBitmapColors(TBitmap* bitmap, int colors) {
+  if (bitmap == nullptr || colors <= 0) return;
+  const std::unique_ptr<TMemoryStream> reduced = BitmapToBmpStreamForColors(*bitmap, colors);
+  bitmap->LoadFromStream(*reduced);
 }

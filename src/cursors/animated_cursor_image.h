@@ -13,8 +13,10 @@
 class TBitmap;
 class TStream;
 
-// How DrawFrameStrip lays the frames out.
+// How DrawFrameStrip lays the frames out, and whether it reduces the strip to the colours of the
+// file's images.
 enum class TStripLayout { kHorizontal, kVertical };
+enum class TStripColors { kKeep, kReduce };
 
 // An animated cursor file (RIFF form "ACON") read into frames, each with its picture, display
 // time and hot spot, plus the file's header, title and author. It hands its frames on: the first
@@ -63,13 +65,16 @@ class TAnimatedCursorImage : public TPersistent {
   // The largest colour count (2, 16 or 256; 0 for other depths) among all images of the file.
   std::uint16_t SourceColors() const { return sourceColors_; }
 
-  // Draws every frame into the bitmap, side by side or one below the other, each at the first
-  // frame's size, over backColor. Does nothing without frames.
-  void DrawFrameStrip(TBitmap& bitmap, TColor backColor, TStripLayout layout) const;
+  // Draws every frame into the bitmap (made a colour bitmap), side by side or one below the other
+  // at the first frame's size, over backColor; kReduce then reduces it to SourceColors colours
+  // (none when that is 0). Does nothing without frames.
+  void DrawFrameStrip(TBitmap& bitmap, TColor backColor, TStripColors colors,
+                      TStripLayout layout) const;
 
  protected:
   // An icon gets the first frame's picture (none without frames), a bitmap the horizontal strip
-  // over its brush colour (empty without frames), an icon list copies of every frame's picture.
+  // over its brush colour, reduced (empty without frames), an icon list copies of every frame's
+  // picture.
   void AssignTo(TPersistent* destination) const override;
 
  private:
@@ -81,3 +86,7 @@ class TAnimatedCursorImage : public TPersistent {
   std::vector<std::unique_ptr<TIconFrame>> frames_;
   std::uint16_t sourceColors_ = 0;
 };
+
+// Reduces the bitmap to the least depth that holds colors colours (BitmapToBmpStreamForColors);
+// nothing for no bitmap or no colours.
+void ReduceBitmapColors(TBitmap* bitmap, int colors);

@@ -242,7 +242,7 @@ TEST(AnimatedCursorImage, HandsItsFramesOn) {
   EXPECT_EQ(strip.Canvas().Pixel(33, 5), strip.Canvas().Pixel(40, 30));
   EXPECT_NE(strip.Canvas().Pixel(5, 5), strip.Canvas().Pixel(40, 5));
   TBitmap column;
-  image.DrawFrameStrip(column, clWhite, TStripLayout::kVertical);
+  image.DrawFrameStrip(column, clWhite, TStripColors::kKeep, TStripLayout::kVertical);
   EXPECT_EQ(column.Width(), 32);
   EXPECT_EQ(column.Height(), 96);
 
