@@ -6,8 +6,8 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/little_endian.h"
-#include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
+#include "framework/graphics/icon_codec.h"
 
 namespace {
 
@@ -169,7 +169,7 @@ std::optional<TAniIcon> TAniParser::ReadIconImage(const TChunkHeader& chunk) {
   const auto data = reader_.ReadChunkData(chunk);
   if (!data) RaiseRiffError();
   if (data->size() < kIconFileHeader) return std::nullopt;
-  std::vector<std::uint8_t> file(data->begin(), data->end());
+  const std::span<const std::uint8_t> file = *data;
   const std::uint16_t type = ReadLittleEndian16(file, 2);
   if (type != kIconType && type != kCursorType) return std::nullopt;
   TAniIcon result;
@@ -185,8 +185,7 @@ std::optional<TAniIcon> TAniParser::ReadIconImage(const TChunkHeader& chunk) {
   CountColors(file, entries);
   result.icon = std::make_unique<TIcon>();
   try {
-    TMemoryStream stream(std::move(file));
-    result.icon->LoadFromStream(stream);
+    result.icon->SetImages(ReadIconFile(file));
   } catch (const Exception&) {
     return std::nullopt;
   }

@@ -68,8 +68,9 @@ TIconImage ReadPngEntry(const DirectoryEntry& entry, const std::string& message)
   TBitmapHandle mask(TBitmapObject::Create(color->Width(), color->Height(), 1));
   for (int y = 0; y < color->Height(); ++y) {
     const std::uint32_t* row = color->Row32(y);
+    std::uint8_t* bits = mask->Row(y);
     for (int x = 0; x < color->Width(); ++x) {
-      if (row[x] >> 24 == 0) mask->SetPixel(x, y, 1);
+      if (row[x] >> 24 == 0) bits[x / 8] |= static_cast<std::uint8_t>(0x80 >> x % 8);
     }
   }
   return TIconImage(std::move(color), std::move(mask), entry.hotSpot);
