@@ -9,6 +9,8 @@ packages=(
   libsdl2-dev libfreetype-dev libfontconfig-dev  # the desktop window and text
   fonts-dejavu-core fonts-croscore               # faces the window's fonts map to
   libgif-dev libpng-dev                          # reference decoders used by tests and benchmarks
+  libgdk-pixbuf-2.0-dev                          # gdk-pixbuf's ANI loader, a second opinion
+  libx11-dev libxfixes-dev                       # the pointer's picture, read in a test
   libimagequant-dev                              # the colour reduction benchmark's peer
   xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
 )
