@@ -9,6 +9,7 @@
 
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/bmp_codec.h"
+#include "framework/graphics/icon_codec.h"
 #include "support/test_data.h"
 
 namespace {
@@ -128,6 +129,40 @@ TEST_F(GifConvert, ErrorsLeaveTheOutputAlone) {
     EXPECT_EQ(ReadText(out), "before");
     EXPECT_EQ(FilesInDir(), (std::vector<std::string>{"in.bmp", "out.bmp", "text.bmp"}));
   }
+}
+
+TEST_F(GifConvert, IconsCursorsAndAnimatedCursorsBecomeBitmapFiles) {
+  // A 16 x 16 icon of 4 bits: drawn over white at its size.
+  TIconFile iconFile;
+  iconFile.images.emplace_back(TBitmapHandle(TBitmapObject::Create(16, 16, 4)),
+                               TBitmapHandle(TBitmapObject::Create(16, 16, 1)));
+  TMemoryStream icon;
+  WriteIconFile(icon, iconFile);
+  const fs::path ico = dir_.Path() / "in.ico";
+  icon.SaveToFile(ico.string());
+  const fs::path out = dir_.Path() / "out.bmp";
+  ASSERT_EQ(Convert(ico.string() + " " + out.string()).status, 0);
+  TMemoryStream written;
+  written.LoadFromFile(out.string());
+  TBitmapHandle read = ReadBmp(written.Bytes());
+  EXPECT_EQ(read->Width(), 16);
+  EXPECT_EQ(read->BitsPerPixel(), 8);
+
+  const fs::path broken = dir_.Path() / "broken.ani";
+  std::ofstream(broken) << std::string("RIFF\4\0\0\0ACON", 12);
+  const ToolRun refused = Convert(broken.string() + " " + out.string());
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "gif-convert: " + broken.string() + ": Stream read error\n");
+
+  if (qi_test::TestDataDir().empty()) GTEST_SKIP() << "shared test data not found";
+  // Nine 32 x 32 frames of 16 colours side by side.
+  const fs::path ani = qi_test::TestDataDir() / "ani" / "reconstruct-wait.ani";
+  ASSERT_EQ(Convert("--depth 4 " + ani.string() + " " + out.string()).status, 0);
+  written.LoadFromFile(out.string());
+  read = ReadBmp(written.Bytes());
+  EXPECT_EQ(read->Width(), 9 * 32);
+  EXPECT_EQ(read->Height(), 32);
+  EXPECT_EQ(read->BitsPerPixel(), 4);
 }
 
 TEST_F(GifConvert, HelpExplainsEveryMethod) {

@@ -1,5 +1,6 @@
-// gif-convert: converts a picture to a bitmap file of 1, 4, 8 or 24 bits per pixel, choosing an
-// 8-bit palette by one of the colour reduction's methods. Errors name the file and the reason on
+// gif-convert: converts a picture (a bitmap, icon, cursor or animated cursor file) to a bitmap
+// file of 1, 4, 8 or 24 bits per pixel, choosing an 8-bit palette by one of the colour
+// reduction's methods. Errors name the file and the reason on
 // one line of standard error, with exit status 1; the output appears whole or not at all.
 #include <sys/stat.h>
 
@@ -15,6 +16,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/bitmap.h"
+#include "input_picture.h"
 
 namespace {
 
@@ -28,9 +30,8 @@ void LoadPicture(const std::string& file, TBitmap& bitmap) {
   std::optional<std::string> bytes;
   const int error = ReadWholeFile(file, bytes);
   if (error != 0 || !bytes) throw ConvertError{file, std::strerror(error != 0 ? error : ENOENT)};
-  TMemoryStream stream(std::vector<std::uint8_t>(bytes->begin(), bytes->end()));
   try {
-    bitmap.LoadFromStream(stream);
+    LoadInputPicture({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()}, bitmap);
   } catch (const Exception& failure) {
     throw ConvertError{file, failure.Message()};
   }
