@@ -6,10 +6,10 @@
 #   PROGRAM  the program to run (default build/src/main/quick-intro)
 #   FOLDER   where the screenshots go (default build/screenshots)
 #
-# The tours: Init mode (first argument "init") and not, each in December and in June. The date is
-# given to the program through QUICK_INTRO_TOUR_DATE, which it honours for this purpose only. The
-# Init tours end with "Finish", which stores the chosen clock style in a registry store under a
-# temporary XDG_CONFIG_HOME, never in yours.
+# The tours: Init mode (first argument "init") and not, each in December and in June. The program
+# takes the day from the system's clock, so it runs under libfaketime (faketime), which makes its
+# clock start at noon of the tour's day. The Init tours end with "Finish", which stores the chosen
+# clock style in a registry store under a temporary XDG_CONFIG_HOME, never in yours.
 # Files: <tour>-<step>-page<index>.png, e.g. december-init-1-page0.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +18,7 @@ folder=${2:-build/screenshots}
 mkdir -p "$folder"
 folder=$(realpath "$folder")
 
-for tool in Xvfb xdotool /usr/bin/import; do
+for tool in Xvfb xdotool faketime /usr/bin/import; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
 done
 
@@ -55,8 +55,10 @@ wait_for_caption() {
 walk_tour() {
   local name=$1 date=$2
   shift 2
-  QUICK_INTRO_TOUR_DATE=$date XDG_CONFIG_HOME="$work/config-$name" SDL_VIDEODRIVER=x11 \
-    "$program" "$@" &
+  # The threaded library, for a program with threads. Only the date moves: the monotonic clock
+  # (timers) and file times (fontconfig trusts its caches by them) stay true.
+  XDG_CONFIG_HOME="$work/config-$name" SDL_VIDEODRIVER=x11 NO_FAKE_STAT=1 \
+    faketime -m --exclude-monotonic "$date 12:00:00" "$program" "$@" &
   program_pid=$!
   local window
   window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Intro [0-9]+/[0-9]+$' | head -n 1)

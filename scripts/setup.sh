@@ -14,6 +14,8 @@ packages=(
   libx11-dev libxfixes-dev                       # the pointer's picture, read in a test
   libimagequant-dev                              # the colour reduction benchmark's peer
   xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
+  x11-xserver-utils libx11-dev                   # the display's pixels per inch (Xft.dpi)
+  faketime                                       # the screenshot tours' days
 )
 
 missing=()

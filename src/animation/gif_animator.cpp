@@ -126,12 +126,6 @@ std::uint16_t TGIFAnimator::CurrentFrameDelay() const {
   return delay > 0 ? delay : 1;
 }
 
-void TGIFAnimator::UpdateInterval() {
-  if (frameIndex_ >= 0 && frameIndex_ < image_->FrameCount()) {
-    frameTimer_->SetInterval(CurrentFrameDelay());
-  }
-}
-
 HPALETTE TGIFAnimator::ControlPalette() {
   if (image_->Empty()) return nullptr;
   try {
@@ -148,14 +142,24 @@ void TGIFAnimator::AdvanceFrame() {
   try {
     NotifyFrameChanged();
     Repaint();
+  } catch (const EAbort&) {
+    EndStep();  // it ends this step only
+    throw;
   } catch (...) {
-    // The interval still follows the new frame; the run stops, so that Animate keeps telling
-    // whether frames move once the timer has given up after reporting the failure.
-    UpdateInterval();
-    SetAnimate(false);
+    EndStep();
+    // The timer reports the failure; where it then gives up, the run ends with it, so that
+    // Animate keeps telling whether frames move.
+    if (frameTimer_->StopsOnTickFailure()) SetAnimate(false);
     throw;
   }
-  UpdateInterval();
+  EndStep();
+}
+
+void TGIFAnimator::EndStep() {
+  // The new frame stays for its own delay, also when showing it failed.
+  if (frameIndex_ >= 0 && frameIndex_ < image_->FrameCount()) {
+    frameTimer_->SetInterval(CurrentFrameDelay());
+  }
   if (!loop_ && frameIndex_ == 0) SetAnimate(false);
 }
 

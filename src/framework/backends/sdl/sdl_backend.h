@@ -8,7 +8,7 @@
 #include "framework/platform/window_aware_services.h"
 #include "framework/platform/window_backend.h"
 
-struct TSdlCursor;
+class TSdlCursor;
 
 // The desktop backend on SDL2: windows present our pixels through their window surface, cursors
 // are SDL colour cursors made from our pictures, message boxes are SDL's. Works with any SDL
@@ -37,6 +37,7 @@ class TSdlBackend : public TWindowBackend {
   // next step (none when nothing steps).
   std::optional<std::uint64_t> StepMouseCursor();
 
+  int pixelsPerInch_ = 0;  // the display's, asked once at start
   std::uint32_t wakeEvent_ = 0;
   bool wakePending_ = false;  // a wake-up seen while only looking
   std::map<TSystemCursor, std::unique_ptr<TSdlCursor>> systemCursors_;

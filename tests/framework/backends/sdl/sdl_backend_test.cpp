@@ -15,8 +15,8 @@
 #include "framework/controls/screen.h"
 #include "framework/controls/window_handles.h"
 #include "framework/controls/window_timers.h"
+#include "support/xvfb_display.h"
 #include "x_pointer.h"
-#include "xvfb_display.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "xvfb_display.h"
+#include "support/xvfb_display.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -61,9 +61,10 @@ TXvfbDisplay::TXvfbDisplay() {
     problem_ = "cannot make a pipe for Xvfb";
     return;
   }
+  // -noreset: the server keeps its resources (xrdb) when the client that set them leaves.
   std::vector<std::string> args = {"Xvfb",      "-displayfd", std::to_string(fds[1]),
                                    "-screen",   "0",          "1024x768x24",
-                                   "-nolisten", "tcp"};
+                                   "-nolisten", "tcp",        "-noreset"};
   std::vector<char*> argv;
   for (auto& arg : args)
     argv.push_back(arg.data());

@@ -1,13 +1,14 @@
-#include "spawned_program.h"
+#include "support/spawned_program.h"
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <thread>
 
-#include "xvfb_display.h"
+#include "support/xvfb_display.h"
 
 extern char** environ;
 
@@ -19,7 +20,7 @@ TSpawnedProgram::TSpawnedProgram(const std::vector<std::string>& arguments) {
   for (auto& argument : copies)
     argv.push_back(argument.data());
   argv.push_back(nullptr);
-  if (posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
+  if (posix_spawnp(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
 }
 
 TSpawnedProgram::~TSpawnedProgram() {
@@ -38,6 +39,19 @@ int TSpawnedProgram::ExitCodeWithin(std::chrono::milliseconds limit) {
     std::this_thread::sleep_for(50ms);
   }
   return -1;
+}
+
+std::optional<TSpawnedProgram::TUsage> TSpawnedProgram::KillAndReportUsage() {
+  if (pid_ <= 0) return std::nullopt;
+  kill(pid_, SIGKILL);
+  rusage usage{};
+  const bool reaped = wait4(pid_, nullptr, 0, &usage) == pid_;
+  pid_ = -1;
+  if (!reaped) return std::nullopt;
+  const auto seconds = [](const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+  };
+  return TUsage{usage.ru_maxrss, seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
 bool CaptionBecomes(const std::string& window, const std::string& caption) {
