@@ -17,21 +17,20 @@ constexpr std::size_t kDirectoryEntry = 16;
 constexpr std::uint16_t kIconType = 1;
 constexpr std::uint16_t kCursorType = 2;
 
-TAniHeader HeaderOf(std::span<const std::uint8_t> prefix) {
-  std::array<std::uint8_t, TAniHeader::kBytes> record{};
-  std::copy(prefix.begin(), prefix.end(), record.begin());
-  std::array<std::int32_t, 9> values{};
-  for (std::size_t i = 0; i < values.size(); ++i)
-    values[i] = static_cast<std::int32_t>(ReadLittleEndian32(record, 4 * i));
-  return {values[0], values[1], values[2], values[3], values[4],
-          values[5], values[6], values[7], values[8]};
-}
-
+// The whole 32-bit values in data.
 std::vector<std::int32_t> ValuesOf(std::span<const std::uint8_t> data) {
   std::vector<std::int32_t> values(data.size() / 4);
   for (std::size_t i = 0; i < values.size(); ++i)
     values[i] = static_cast<std::int32_t>(ReadLittleEndian32(data, 4 * i));
   return values;
+}
+
+// The record from as much of it as the chunk holds; the values missing are 0.
+TAniHeader HeaderOf(std::span<const std::uint8_t> prefix) {
+  std::array<std::uint8_t, TAniHeader::kBytes> record{};
+  std::copy(prefix.begin(), prefix.end(), record.begin());
+  const std::vector<std::int32_t> v = ValuesOf(record);
+  return {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
 }
 
 // Text up to its first zero byte.
