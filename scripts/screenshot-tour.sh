@@ -22,22 +22,8 @@ for tool in Xvfb xdotool faketime /usr/bin/import; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+source scripts/lib/virtual-display.sh
+start_virtual_display
 
 caption_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
 

@@ -11,11 +11,12 @@ packages=(
   libpng-dev                                     # PNG-compressed icon images; the tests' pictures
   libgif-dev                                     # the reference decoder of tests and benchmarks
   libgdk-pixbuf-2.0-dev                          # gdk-pixbuf's ANI loader, a second opinion
-  libx11-dev libxfixes-dev                       # the pointer's picture, read in a test
+  libxfixes-dev                                  # the pointer's picture, read in a test
   libimagequant-dev                              # the colour reduction benchmark's peer
   xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
   x11-xserver-utils libx11-dev                   # the display's pixels per inch (Xft.dpi)
   faketime                                       # the screenshot tours' days
+  dpkg-dev lintian desktop-file-utils man-db     # the Debian package and its checks
 )
 
 missing=()
