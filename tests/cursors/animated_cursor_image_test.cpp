@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "ani_bytes.h"
 #include "cursors/icon_list.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "framework/core/not_implemented.h"
 #include "framework/graphics/bitmap.h"
+#include "support/ani_bytes.h"
 
 using namespace ani_test;
 

@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "ani_bytes.h"
 #include "cursor_fixture.h"
 #include "framework/platform/cursor.h"
+#include "support/ani_bytes.h"
 
 namespace {
 

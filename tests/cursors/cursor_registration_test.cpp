@@ -1,11 +1,11 @@
 #include "cursors/cursor_registration.h"
 
-#include "ani_bytes.h"
 #include "cursor_fixture.h"
 #include "cursors/animated_cursor_resource.h"
 #include "framework/controls/screen.h"
 #include "framework/core/exceptions.h"
 #include "framework/platform/cursor.h"
+#include "support/ani_bytes.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "ani_bytes.h"
 #include "cursor_fixture.h"
 #include "framework/core/component.h"
 #include "framework/core/exceptions.h"
@@ -15,6 +14,7 @@
 #include "framework/core/memory_stream.h"
 #include "framework/core/property_table.h"
 #include "framework/graphics/picture.h"
+#include "support/ani_bytes.h"
 
 namespace {
 

@@ -9,6 +9,22 @@
 #include "framework/core/file_stream.h"
 #include "framework/core/messages.h"
 
+namespace {
+
+// Runs allocate, which grows the bytes; running out of memory raises EOutOfMemory.
+template <typename Allocate>
+void GuardAllocation(const Allocate& allocate) {
+  try {
+    allocate();
+  } catch (const std::bad_alloc&) {
+    throw EOutOfMemory(messages::kOutOfMemory);
+  } catch (const std::length_error&) {
+    throw EOutOfMemory(messages::kOutOfMemory);
+  }
+}
+
+}  // namespace
+
 std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
   const std::int64_t available = Size() - position_;
   if (count <= 0 || available <= 0) return 0;
@@ -20,8 +36,14 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
 
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
   if (count <= 0) return 0;
-  if (position_ + count > Size()) SetSize(position_ + count);
-  std::memcpy(data_.data() + position_, buffer, static_cast<std::size_t>(count));
+  if (position_ == Size()) {
+    // Appending, the usual case: the bytes go straight to the end, without filling it first.
+    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
+    GuardAllocation([&] { data_.insert(data_.end(), bytes, bytes + count); });
+  } else {
+    if (position_ + count > Size()) SetSize(position_ + count);
+    std::memcpy(data_.data() + position_, buffer, static_cast<std::size_t>(count));
+  }
   position_ += count;
   return count;
 }
@@ -37,14 +59,12 @@ std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 
 void TMemoryStream::SetSize(std::int64_t size) {
   if (size < 0) throw EStreamError(messages::kSeekError);
-  try {
-    data_.resize(static_cast<std::size_t>(size));
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory(messages::kOutOfMemory);
-  } catch (const std::length_error&) {
-    throw EOutOfMemory(messages::kOutOfMemory);
-  }
+  GuardAllocation([&] { data_.resize(static_cast<std::size_t>(size)); });
   position_ = std::min(position_, size);
+}
+
+void TMemoryStream::SetCapacity(std::int64_t bytes) {
+  if (bytes > 0) GuardAllocation([&] { data_.reserve(static_cast<std::size_t>(bytes)); });
 }
 
 void TMemoryStream::Clear() {

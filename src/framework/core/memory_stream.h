@@ -19,6 +19,10 @@ class TMemoryStream : public TStream {
   std::int64_t Size() override { return static_cast<std::int64_t>(data_.size()); }
   void SetSize(std::int64_t size) override;
 
+  // Makes room for that many bytes without changing the size, so that writing up to there
+  // allocates nothing more.
+  void SetCapacity(std::int64_t bytes);
+
   std::uint8_t* Memory() { return data_.data(); }
   const std::uint8_t* Memory() const { return data_.data(); }
   const std::vector<std::uint8_t>& Bytes() const { return data_; }

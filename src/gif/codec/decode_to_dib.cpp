@@ -6,7 +6,6 @@
 #include "gif/codec/color_table.h"
 #include "gif/codec/gif_error.h"
 #include "gif/codec/gif_frame_model.h"
-#include "gif/codec/gif_image_model.h"
 #include "gif/codec/gif_messages.h"
 #include "gif/codec/image_size.h"
 #include "gif/codec/lzw_decoder.h"
@@ -19,12 +18,6 @@ std::uint16_t DibBitsFor(int frameBits) {
   if (frameBits >= 2 && frameBits <= 4) return 4;
   if (frameBits >= 5 && frameBits <= 8) return 8;
   GifError(gif_messages::kWrongColorCount);
-}
-
-// Progress goes to the image the frame belongs to.
-TCodecProgress Progress(const TGIFFrameModel& frame) {
-  TGIFImageModel* owner = frame.OwnerModel();
-  return owner != nullptr ? owner->CodecProgress() : TCodecProgress();
 }
 
 }  // namespace
@@ -53,7 +46,7 @@ void DecodeToDib(TGIFFrameModel& frame, TMemoryStream& dest) {
   encoded.SetPosition(0);
   bool corrupt = false;
   try {
-    LzwDecode(encoded, info, frame.Interlaced(), Progress(frame), corrupt,
+    LzwDecode(encoded, info, frame.Interlaced(), frame.CodecProgress(), corrupt,
               dest.Memory() + pixelOffset, item.FrameBits(), TDamagePolicy::Tolerate);
   } catch (...) {
     dest.SetSize(pixelOffset);

@@ -322,8 +322,7 @@ void LzwDecode(TStream& source, const BITMAPINFOHEADER& header, bool interlaced,
                const TCodecProgress& progress, bool& corrupt, std::uint8_t* pixels,
                std::uint8_t frameBits, TDamagePolicy damage) {
   corrupt = false;
-  progress.Report(StageStarting, 0);
-  try {
+  ReportStages(progress, [&] {
     CheckImageSize(header.biWidth, header.biHeight);
     switch (header.biBitCount) {
       case 1:
@@ -338,12 +337,5 @@ void LzwDecode(TStream& source, const BITMAPINFOHEADER& header, bool interlaced,
       default:
         GifError(gif_messages::kWrongColorCount);
     }
-  } catch (const Exception& error) {
-    progress.Report(StageEnding, 0, error.Message());
-    throw;
-  } catch (const std::exception& error) {
-    progress.Report(StageEnding, 0, error.what());
-    throw;
-  }
-  progress.Report(StageEnding, 100);
+  });
 }

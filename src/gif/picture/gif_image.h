@@ -9,6 +9,7 @@
 #include "gif/codec/gif_image_model.h"
 #include "gif/picture/gif_frame.h"
 
+class TAnimatedCursorImage;
 class TBitmap;
 
 // An image's OnCodecProgress: sender, stage, percent done, redraw-now flag, rectangle, message.
@@ -26,9 +27,17 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   const char* ClassName() const override { return "TGIFImage"; }
 
   // From another image: shares its data and frames' pixels. From a frame: a one-frame image with
-  // that frame's owner's screen data. From none: the image is reset. Each fires OnChange
-  // (assigning the image to itself changes nothing and fires nothing).
+  // that frame's owner's screen data. From a bitmap: a one-frame image holding a copy of it. From
+  // an animated cursor: a frame per cursor frame, drawn on fuchsia as its transparent colour,
+  // shown for the frame's rate in milliseconds (at most 65535) and cleared to the background
+  // (clWindow) before the next, looping for ever. From none: the image is reset. Each fires
+  // OnChange (assigning the image to itself changes nothing and fires nothing).
   void Assign(const TPersistent* source) override;
+
+  // Appends a frame that assigns graphic (see TGIFFrame::Assign) and makes it current; the image
+  // becomes a GIF87a when it had no version, a GIF89a once it has two frames. Fires nothing (the
+  // callers do). When the frame cannot take graphic it is removed again and the error goes on.
+  virtual void AppendFrame(const TGraphic* graphic);
 
   // ReadGifContent, then, with decodeFirst, frame 0 is decoded at once and dropped again when
   // that fails; a successful read fires OnChange.
@@ -58,10 +67,20 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   void ReadData(TStream& stream) override;
   void SetHeight(int value) override;
   void SetWidth(int value) override;
+  // WriteGif with the length before the GIF data.
   void WriteData(TStream& stream) override;
   void LoadFromStream(TStream& stream) override;
+  // WriteGif: nothing reaches stream when writing fails.
   void SaveToStream(TStream& stream) override;
+  // Replaces the file whole (see ReplaceFile): a failure leaves the file as it was.
+  void SaveToFile(const std::string& fileName) override;
+  // The clipboard's "GIF Image" data (whatever format and data say), with frame 0 taken from the
+  // clipboard's bitmap when it has one too; without GIF data, the bitmap that format and data
+  // hold.
   void LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) override;
+  // Frame 0's bitmap as format, data and palette for the caller to place on the clipboard; the
+  // GIF itself (with its length) goes on the clipboard as "GIF Image" beside it when every frame
+  // has encoded pixels. Nothing for an image without frames.
   void SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) override;
 
   // The current frame's decoded bitmap (frame 0's when the index is out of range). An image
@@ -71,14 +90,22 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   HPALETTE CurrentPalette();
   // The logical screen as the smallest one that holds every frame at its origin; decodes every
   // frame not decoded yet.
-  void RecomputeScreen();
+  void RecomputeScreen() override;
+
+ protected:
+  // To a GIF image: it assigns this image. To any other graphic: the current frame's bitmap, or
+  // none when this image is empty.
+  void AssignTo(TPersistent* destination) const override;
 
  private:
-  TGIFFrame& AppendFrame();
-  void AppendEmptyFrame();
+  TGIFFrame& AppendNewFrame();
   void AssignImage(const TGIFImage& source);
   void AssignFrame(const TGIFFrame& source);
+  void AssignBitmap(const TBitmap& source);
+  void AssignAnimatedCursor(const TAnimatedCursorImage& source);
   void DecodeFirstFrame();
+  void ReadLengthAndGif(TStream& stream, bool decodeFirst);
+  void PutGifOnClipboard();
 
   TCodecProgressEvent onCodecProgress_;
 };

@@ -1,4 +1,4 @@
-#include "ani_bytes.h"
+#include "support/ani_bytes.h"
 
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/icon_codec.h"
