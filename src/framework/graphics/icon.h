@@ -42,6 +42,8 @@ class TIcon : public TGraphic {
   // The shown image's hot spot (a cursor's; (0, 0) for icons).
   TPoint HotSpot() const { return current_ ? current_->hotSpot : TPoint{}; }
   int ImageCount() const { return file_ ? static_cast<int>(file_->images.size()) : 0; }
+  // The image shown; null for an empty icon.
+  const TIconImage* ShownImage() const { return current_; }
   const TIconImage& Image(int index) const;
   // Replaces the images (none makes the icon empty).
   void SetImages(TIconFile file);
