@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -176,7 +177,8 @@ std::unique_ptr<TGIFImage> ReadGif(const fs::path& file) {
 }
 
 std::vector<std::uint8_t> EncodedPixels(const TGIFFrame& frame) {
-  return frame.SharedPixels()->EncodedData()->Bytes();
+  const std::span<const std::uint8_t> data = frame.SharedPixels()->EncodedData()->Span();
+  return {data.begin(), data.end()};
 }
 
 TEST_F(GifConvert, PicturesOfEveryKindBecomeGifs) {

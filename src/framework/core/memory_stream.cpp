@@ -11,11 +11,11 @@
 
 namespace {
 
-// Runs allocate, which grows the bytes; running out of memory raises EOutOfMemory.
-template <typename Allocate>
-void GuardAllocation(const Allocate& allocate) {
+// Growing the bytes may run out of memory, reported as the framework's out-of-memory error.
+template <typename Action>
+void Allocating(const Action& action) {
   try {
-    allocate();
+    action();
   } catch (const std::bad_alloc&) {
     throw EOutOfMemory(messages::kOutOfMemory);
   } catch (const std::length_error&) {
@@ -25,11 +25,38 @@ void GuardAllocation(const Allocate& allocate) {
 
 }  // namespace
 
+TMemoryStream::TMemoryStream(std::vector<std::uint8_t> bytes)
+    : data_(std::make_shared<std::vector<std::uint8_t>>(std::move(bytes))) {}
+
+const std::vector<std::uint8_t>& TMemoryStream::Bytes() const {
+  static const std::vector<std::uint8_t> kNone;
+  return data_ ? *data_ : kNone;
+}
+
+std::vector<std::uint8_t>& TMemoryStream::OwnBytes() {
+  if (!data_) {
+    data_ = std::make_shared<std::vector<std::uint8_t>>();
+  } else if (data_.use_count() > 1) {
+    Allocating([this] { data_ = std::make_shared<std::vector<std::uint8_t>>(*data_); });
+  }
+  return *data_;
+}
+
+std::uint8_t* TMemoryStream::Memory() {
+  return OwnBytes().data();
+}
+
+TSharedBytes TMemoryStream::ShareBytes(std::int64_t offset, std::int64_t count) {
+  if (!data_) data_ = std::make_shared<std::vector<std::uint8_t>>();
+  return TSharedBytes(std::shared_ptr<const std::vector<std::uint8_t>>(data_))
+      .Slice(static_cast<std::size_t>(offset), static_cast<std::size_t>(count));
+}
+
 std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
   const std::int64_t available = Size() - position_;
   if (count <= 0 || available <= 0) return 0;
   const std::int64_t n = std::min(count, available);
-  std::memcpy(buffer, data_.data() + position_, static_cast<std::size_t>(n));
+  std::memcpy(buffer, Bytes().data() + position_, static_cast<std::size_t>(n));
   position_ += n;
   return n;
 }
@@ -39,10 +66,11 @@ std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
   if (position_ == Size()) {
     // Appending, the usual case: the bytes go straight to the end, without filling it first.
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
-    GuardAllocation([&] { data_.insert(data_.end(), bytes, bytes + count); });
+    std::vector<std::uint8_t>& own = OwnBytes();
+    Allocating([&] { own.insert(own.end(), bytes, bytes + count); });
   } else {
     if (position_ + count > Size()) SetSize(position_ + count);
-    std::memcpy(data_.data() + position_, buffer, static_cast<std::size_t>(count));
+    std::memcpy(Memory() + position_, buffer, static_cast<std::size_t>(count));
   }
   position_ += count;
   return count;
@@ -59,29 +87,35 @@ std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 
 void TMemoryStream::SetSize(std::int64_t size) {
   if (size < 0) throw EStreamError(messages::kSeekError);
-  GuardAllocation([&] { data_.resize(static_cast<std::size_t>(size)); });
+  Allocating([&] { OwnBytes().resize(static_cast<std::size_t>(size)); });
   position_ = std::min(position_, size);
 }
 
 void TMemoryStream::SetCapacity(std::int64_t bytes) {
-  if (bytes > 0) GuardAllocation([&] { data_.reserve(static_cast<std::size_t>(bytes)); });
+  if (bytes > 0) Allocating([&] { OwnBytes().reserve(static_cast<std::size_t>(bytes)); });
 }
 
 void TMemoryStream::Clear() {
-  data_.clear();
+  // Bytes of its own are kept allocated, for a stream that is filled again.
+  if (data_ && data_.use_count() == 1) {
+    data_->clear();
+  } else {
+    data_.reset();
+  }
   position_ = 0;
 }
 
 void TMemoryStream::LoadFromStream(TStream& source) {
   source.SetPosition(0);
   const std::int64_t size = source.Size();
+  Clear();
   SetSize(size);
-  source.ReadBuffer(data_.data(), size);
+  source.ReadBuffer(Memory(), size);
   position_ = 0;
 }
 
 void TMemoryStream::SaveToStream(TStream& destination) const {
-  destination.WriteBuffer(data_.data(), static_cast<std::int64_t>(data_.size()));
+  destination.WriteBuffer(Bytes().data(), static_cast<std::int64_t>(Bytes().size()));
 }
 
 void TMemoryStream::LoadFromFile(const std::string& fileName) {

@@ -61,21 +61,15 @@ TDibLayout ReadLayout(std::span<const std::uint8_t> bytes) {
 
 void EncodePixels(TGIFFrameModel& frame, const TDibLayout& layout) {
   TGIFItem& item = *frame.SharedPixels();
-  if (item.EncodedData() != nullptr) {
-    item.EncodedData()->Clear();
-  } else {
-    item.SetEncodedData(std::make_unique<TMemoryStream>());
-  }
+  item.DropEncodedData();
+  TMemoryStream encoded;
   try {
-    LzwEncode(*item.EncodedData(), layout.header, frame.Interlaced(), frame.CodecProgress(),
-              layout.pixels);
+    LzwEncode(encoded, layout.header, frame.Interlaced(), frame.CodecProgress(), layout.pixels);
   } catch (const EAbort&) {
     frame.ResetFrame();
     throw;
-  } catch (...) {
-    item.EncodedData()->Clear();
-    throw;
   }
+  item.SetEncodedData(encoded.ShareBytes(0, encoded.Size()));
 }
 
 // The first frame encoded gives the image its global table; later ones carry their own.
@@ -109,7 +103,7 @@ void EncodeFromDib(TGIFFrameModel& frame, TMemoryStream& source) {
   const TDibLayout layout = ReadLayout(source.Bytes());
   frame.SetInterlaced(false);
   TGIFItem& item = *frame.SharedPixels();
-  item.FrameColors() = QuadsToTable(layout.palette);
+  item.EditFrameColors() = QuadsToTable(layout.palette);
   EncodePixels(frame, layout);
   item.SetFrameBits(static_cast<std::uint8_t>(TableBits(item.FrameColors().count)));
   TakeColorTable(frame);

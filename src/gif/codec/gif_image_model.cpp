@@ -53,6 +53,12 @@ void TGIFImageModel::RemoveFrame(int index) {
   frames_.erase(frames_.begin() + index);
 }
 
+std::unique_ptr<TGIFFrameModel> TGIFImageModel::TakeFrame(int index) {
+  std::unique_ptr<TGIFFrameModel> frame = std::move(frames_[static_cast<std::size_t>(index)]);
+  RemoveFrame(index);
+  return frame;
+}
+
 void TGIFImageModel::ShareHeaderOf(const TGIFImageModel& source) {
   header_.Reset(source.header_.Get());
   gifVersion_ = source.gifVersion_;
@@ -76,16 +82,27 @@ bool TGIFImageModel::Empty() const {
   return frames_.empty() || !FrameAt(std::max(currentIndex_, 0))->HasContent();
 }
 
+namespace {
+
+// The next size bytes of stream, held once: a memory stream's own bytes are shared, not copied.
+TSharedBytes TakeBytes(TStream& stream, std::int64_t size) {
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
+    const std::int64_t start = memory->Position();
+    memory->Seek(size, TSeekOrigin::soCurrent);
+    return memory->ShareBytes(start, size);
+  }
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  stream.ReadBuffer(bytes.data(), size);
+  return TSharedBytes(std::move(bytes));
+}
+
+}  // namespace
+
 void TGIFImageModel::ReadGifContent(std::int64_t size, TStream& stream) {
   ResetImage();
-  // The copy is strict; a size the stream cannot supply is refused before anything is allocated.
+  // The read is strict; a size the stream cannot supply is refused before anything is allocated.
   if (size < 0 || stream.Remaining() < size) throw EReadError(messages::kReadError);
-  if (size > 0) {
-    TMemoryStream data;
-    data.SetSize(size);
-    stream.ReadBuffer(data.Memory(), size);
-    TGifReader(*this, data).ReadAll();
-  }
+  if (size > 0) TGifReader(*this, TakeBytes(stream, size)).ReadAll();
   if (FrameCount() > 0) currentIndex_ = 0;
 }
 
@@ -103,7 +120,7 @@ std::int64_t TGIFImageModel::EstimatedGifBytes() const {
   constexpr std::int64_t kBlocksBytes = 1024;  // headers, tables and extensions, roughly
   std::int64_t bytes = kBlocksBytes;
   for (const auto& frame : frames_)
-    bytes += frame->SharedPixels()->EncodedData()->Size() + kBlocksBytes;
+    bytes += static_cast<std::int64_t>(frame->SharedPixels()->EncodedData()->Size()) + kBlocksBytes;
   return bytes;
 }
 
@@ -111,7 +128,7 @@ void TGIFImageModel::EncodeAllFrames() {
   for (const auto& frame : frames_) {
     TGIFItem& item = *frame->SharedPixels();
     if (!item.HasEncodedPixels()) {
-      item.SetEncodedData(nullptr);
+      item.DropEncodedData();
       frame->EncodeFromBitmap();
     }
     frame->SyncControlBlock();

@@ -158,9 +158,9 @@ void TGifWriter::WriteLocalTable(const TGIFFrameModel& frame) {
 }
 
 void TGifWriter::WriteImageData(const TGIFFrameModel& frame) {
-  const TMemoryStream& data = *frame.SharedPixels()->EncodedData();
-  stream_.WriteBuffer(data.Memory(), static_cast<std::int64_t>(data.Bytes().size()));
-  if (!EndsWithTerminator(data.Bytes())) stream_.WriteByte(0);
+  const TSharedBytes& data = *frame.SharedPixels()->EncodedData();
+  stream_.WriteBuffer(data.Data(), static_cast<std::int64_t>(data.Size()));
+  if (!EndsWithTerminator(data.Span())) stream_.WriteByte(0);
 }
 
 void TGifWriter::WriteComment() {

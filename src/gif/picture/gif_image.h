@@ -7,6 +7,7 @@
 
 #include "framework/graphics/graphic.h"
 #include "gif/codec/gif_image_model.h"
+#include "gif/picture/decoded_bitmaps.h"
 #include "gif/picture/gif_frame.h"
 
 class TAnimatedCursorImage;
@@ -26,12 +27,13 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   ~TGIFImage() override;
   const char* ClassName() const override { return "TGIFImage"; }
 
-  // From another image: shares its data and frames' pixels. From a frame: a one-frame image with
-  // that frame's owner's screen data. From a bitmap: a one-frame image holding a copy of it. From
-  // an animated cursor: a frame per cursor frame, drawn on fuchsia as its transparent colour,
-  // shown for the frame's rate in milliseconds (at most 65535) and cleared to the background
-  // (clWindow) before the next, looping for ever. From none: the image is reset. Each fires
-  // OnChange (assigning the image to itself changes nothing and fires nothing).
+  // From another image: shares its data and frames' pixels (and copies its screen: no frame is
+  // decoded). From a frame, also one of this image's: a one-frame image with that frame's owner's
+  // screen data. From a bitmap: a one-frame image holding a copy of it. From an animated cursor:
+  // a frame per cursor frame, drawn on fuchsia as its transparent colour, shown for the frame's
+  // rate in milliseconds (at most 65535) and cleared to the background (clWindow) before the
+  // next, looping for ever. From none: the image is reset. Each fires OnChange (assigning the
+  // image to itself changes nothing and fires nothing).
   void Assign(const TPersistent* source) override;
 
   // Appends a frame that assigns graphic (see TGIFFrame::Assign) and makes it current; the image
@@ -40,7 +42,8 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   virtual void AppendFrame(const TGraphic* graphic);
 
   // ReadGifContent, then, with decodeFirst, frame 0 is decoded at once and dropped again when
-  // that fails; a successful read fires OnChange.
+  // that fails (when it was the only frame, no frame is current: CurrentIndex -1); a successful
+  // read fires OnChange.
   void ReadGif(std::int64_t size, TStream& stream, bool decodeFirst);
 
   // The frame at index; outside 0..FrameCount()-1 raises EListError "List index out of bounds".
@@ -86,11 +89,17 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   // The current frame's decoded bitmap (frame 0's when the index is out of range). An image
   // without frames is first given one without pixels, as assigning an empty bitmap would.
   TBitmap& CurrentBitmap();
+  // The frame CurrentBitmap shows; none without frames.
+  TGIFFrame* CurrentFrame() const;
   // The palette of CurrentBitmap; none for an image without frames.
   HPALETTE CurrentPalette();
-  // The logical screen as the smallest one that holds every frame at its origin; decodes every
-  // frame not decoded yet.
+  // The logical screen as the smallest one that holds every frame at its origin, each step kept in
+  // 16 bits as the screen is (a frame reaching past 65535 wraps round); decodes every frame not
+  // decoded yet.
   void RecomputeScreen() override;
+
+  // The decoded bitmaps of this image's frames, kept within a budget.
+  TDecodedBitmaps& DecodedBitmaps() { return decoded_; }
 
  protected:
   // To a GIF image: it assigns this image. To any other graphic: the current frame's bitmap, or
@@ -108,4 +117,5 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   void PutGifOnClipboard();
 
   TCodecProgressEvent onCodecProgress_;
+  TDecodedBitmaps decoded_;
 };

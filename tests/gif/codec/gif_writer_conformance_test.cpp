@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "decode_helpers.h"
 #include "dib_pixels.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
@@ -33,8 +34,7 @@ std::string DecodedOrError(TGIFFrameModel& frame) {
 }
 
 // Image data as written: with its terminator, which data cut off in the file lacks.
-Bytes Terminated(const TMemoryStream& data) {
-  Bytes bytes = data.Bytes();
+Bytes Terminated(Bytes bytes) {
   std::size_t at = 1;
   while (at < bytes.size() && bytes[at] != 0)
     at += 1 + std::size_t{bytes[at]};
@@ -72,9 +72,7 @@ TEST(GifWriterConformance, CorpusWrittenAgainKeepsEveryFramesDataAndPixels) {
     for (int i = 0; i < original.FrameCount(); ++i) {
       TGIFFrameModel& before = *original.FrameAt(i);
       TGIFFrameModel& after = *rewritten.FrameAt(i);
-      EXPECT_EQ(after.SharedPixels()->EncodedData()->Bytes(),
-                Terminated(*before.SharedPixels()->EncodedData()))
-          << "frame " << i;
+      EXPECT_EQ(EncodedBytes(after), Terminated(EncodedBytes(before))) << "frame " << i;
       EXPECT_EQ(DecodedOrError(after), DecodedOrError(before)) << "frame " << i;
       EXPECT_EQ(after.DelayMs(), before.DelayMs()) << "frame " << i;
       EXPECT_EQ(after.TransparentColor(), before.TransparentColor()) << "frame " << i;
