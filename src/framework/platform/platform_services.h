@@ -54,6 +54,9 @@ class TPlatformServices {
   virtual TPlatformVersion PlatformVersion() = 0;
   // The full path of the program's own file; empty when the platform can't tell.
   virtual std::string ProgramPath() = 0;
+  // The characters after which a path goes on inside a folder, the platform's folder separator
+  // first: "/" on POSIX; "\" and ":" on Windows (where "C:name" lies in drive C's current folder).
+  virtual std::string_view FolderDelimiters() = 0;
   // Whether a file (not a folder) exists at the path.
   virtual bool FileExists(const std::string& path) = 0;
   // Asks for the window to be brought to the front; false when the platform refuses.
