@@ -3,89 +3,62 @@
 # saves a screenshot of every page, then prints where they are.
 #
 # Usage: scripts/screenshot-tour.sh [PROGRAM] [FOLDER]
-#   PROGRAM  the program to run (default build/src/main/quick-intro)
+#   PROGRAM  the program to run (default build/src/main/quick-intro); the Windows program
+#            (build-win32/src/main/quick-intro.exe, scripts/build-windows.sh) runs under Wine
 #   FOLDER   where the screenshots go (default build/screenshots)
 #
 # The tours: Init mode (first argument "init") and not, each in December and in June. The date is
 # given to the program through QUICK_INTRO_TOUR_DATE, which it honours for this purpose only. The
 # Init tours end with "Finish", which stores the chosen clock style in a registry store under a
-# temporary XDG_CONFIG_HOME, never in yours.
-# Files: <tour>-<step>-page<index>.png, e.g. december-init-1-page0.png.
+# temporary XDG_CONFIG_HOME (or in a temporary Wine prefix), never in yours.
+# Files: <tour>-<step>-page<index>.png, e.g. december-init-1-page0.png; the client area only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/tour.sh
 program=$(realpath "${1:-build/src/main/quick-intro}")
 folder=${2:-build/screenshots}
 mkdir -p "$folder"
 folder=$(realpath "$folder")
 
-for tool in Xvfb xdotool /usr/bin/import; do
+tools=(Xvfb xdotool /usr/bin/import)
+[[ $program == *.exe ]] && tools+=(wine)
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
-xvfb_pid=""
 program_pid=""
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-
-caption_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
-
-# Waits until the window's caption is $2; fails after a few seconds.
-wait_for_caption() {
-  for _ in $(seq 200); do
-    [ "$(caption_of "$1")" = "$2" ] && return 0
-    sleep 0.025
-  done
-  echo "The caption did not become \"$2\" (it is \"$(caption_of "$1")\")" >&2
-  return 1
-}
+start_virtual_display
+if [[ $program == *.exe ]]; then
+  export WINEPREFIX="$work/wine"
+  scripts/wine-prefix.sh "$WINEPREFIX"
+fi
 
 # tour name, date, arguments...
 walk_tour() {
   local name=$1 date=$2
   shift 2
-  QUICK_INTRO_TOUR_DATE=$date XDG_CONFIG_HOME="$work/config-$name" SDL_VIDEODRIVER=x11 \
-    "$program" "$@" &
-  program_pid=$!
-  local window
-  window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Intro [0-9]+/[0-9]+$' | head -n 1)
-  [ -n "$window" ] || { echo "The window of tour $name did not appear" >&2; return 1; }
-  local caption steps step page
+  QUICK_INTRO_TOUR_DATE=$date XDG_CONFIG_HOME="$work/config-$name" start_program "$@"
+  local window caption steps step page
+  window=$(find_window)
   caption=$(caption_of "$window")
   steps=${caption#*/}
   for step in $(seq "$steps"); do
     wait_for_caption "$window" "Intro $step/$steps"
     page=$(page_of "$name" "$step")
     sleep 0.3  # the repaint after the page change
-    /usr/bin/import -window "$window" "$folder/$name-$step-page$page.png"
-    # "Next >>" (on the last page "Finish"), at the middle of the button.
-    xdotool mousemove --window "$window" 324 312 click 1
+    screenshot_client "$window" "$folder/$name-$step-page$page.png"
+    click_next "$window"
   done
   wait "$program_pid"
   program_pid=""
-}
-
-# The notebook page shown at a step of a tour.
-page_of() {
-  local pages
-  case $1 in
-    december-init) pages=(0 1 2 3 4 5 6 7 8) ;;
-    june-init) pages=(1 2 3 4 5 6 7 8) ;;
-    december) pages=(0 1 3 4 5 6 7) ;;
-    june) pages=(1 3 4 5 6 7) ;;
-  esac
-  echo "${pages[$(($2 - 1))]}"
 }
 
 walk_tour december-init 2026-12-24 init

@@ -1,0 +1,89 @@
+# Shell functions for driving the program's window in a virtual X display with xdotool; sourced by
+# scripts/screenshot-tour.sh and by the Windows program's tests (tests/main/windows). The caller
+# sets work (a temporary folder) and calls stop_virtual_display on exit.
+
+client_width=466
+client_height=334
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_virtual_display() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$(cat "$work/display")"
+}
+
+stop_virtual_display() {
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# Runs the program with the arguments in the background (program_pid): a Windows program (.exe)
+# under Wine in the prefix WINEPREFIX names, any other directly.
+start_program() {
+  if [[ $program == *.exe ]]; then
+    WINEDEBUG=-all wine "$program" "$@" &
+  else
+    SDL_VIDEODRIVER=x11 "$program" "$@" &
+  fi
+  program_pid=$!
+}
+
+# The program's window, once it has a caption "Intro n/N"; fails after ten seconds.
+find_window() {
+  local window
+  window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Intro [0-9]+/[0-9]+$' | head -n 1)
+  [ -n "$window" ] || { echo "The program's window did not appear" >&2; return 1; }
+  echo "$window"
+}
+
+caption_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
+
+# Waits until the caption of window $1 is $2; fails after five seconds.
+wait_for_caption() {
+  for _ in $(seq 200); do
+    [ "$(caption_of "$1")" = "$2" ] && return 0
+    sleep 0.025
+  done
+  echo "The caption did not become \"$2\" (it is \"$(caption_of "$1")\")" >&2
+  return 1
+}
+
+# Where the client area lies in window $1, "x y": at its corner for the SDL window, which has no
+# frame without a window manager; inside the frame that Wine draws itself around its windows.
+client_origin() {
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
+  local border=$(((WIDTH - client_width) / 2))
+  echo "$border $((HEIGHT - client_height - border))"
+}
+
+# Clicks at the client point ($2, $3) of window $1.
+click_client() {
+  local origin
+  read -r -a origin <<<"$(client_origin "$1")"
+  xdotool mousemove --window "$1" $(($2 + origin[0])) $(($3 + origin[1])) click 1
+}
+
+# "Next >>" (on the last page "Finish"), at the middle of the button.
+click_next() { click_client "$1" 324 312; }
+
+# Saves the client area of window $1 as a PNG picture $2.
+screenshot_client() {
+  local origin
+  read -r -a origin <<<"$(client_origin "$1")"
+  /usr/bin/import -window "$1" \
+    -crop "${client_width}x${client_height}+${origin[0]}+${origin[1]}" +repage "$2"
+}
+
+# The notebook page shown at step $2 of tour $1.
+page_of() {
+  local pages
+  case $1 in
+    december-init) pages=(0 1 2 3 4 5 6 7 8) ;;
+    june-init) pages=(1 2 3 4 5 6 7 8) ;;
+    december) pages=(0 1 3 4 5 6 7) ;;
+    june) pages=(1 3 4 5 6 7) ;;
+  esac
+  echo "${pages[$(($2 - 1))]}"
+}
