@@ -39,4 +39,4 @@ fi
 cmake --build build --target qi-formc
 
 scripts/build.sh build-win32 -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/MinGWi686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DQI_BUILD_BENCH=OFF -DQI_HOST_FORMC="$PWD/build/tools/formc/qi-formc"
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQI_BUILD_BENCH=OFF -DQI_HOST_FORMC="$PWD/build/tools/formc/qi-formc"

@@ -30,6 +30,8 @@ work=$(mktemp -d)
 program_pid=""
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  # Wine's server of the temporary prefix would outlive the prefix.
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
   stop_virtual_display
   rm -rf "$work"
 }
