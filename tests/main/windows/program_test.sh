@@ -2,9 +2,10 @@
 # The Windows program under Wine in a virtual X display, driven with xdotool.
 #
 # Usage: program_test.sh PROGRAM.exe CHECK
-#   tours                 the Init tours of December and of June, the caption at each step; after
-#                         "Finish" the stored choice read with wine reg query: the tray clock in
-#                         December, the floating clock (picked on the way) in June
+#   tours                 the Init tours of December (clicking "Next >>") and of June (pressing
+#                         Enter, "Next >>" being the default button), the caption at each step;
+#                         after "Finish" the stored choice read with wine reg query: the tray
+#                         clock in December, the floating clock (picked on the way) in June
 #   replacement-pictures  Windows reporting version 5.1 (winxp), with Images/tray-xp.gif and
 #                         Images/outoftray-xp.gif beside the program: the clock style page shows
 #                         them (compared with expected/select-tray-xp.png; QI_WRITE_EXPECTED=1
@@ -54,9 +55,19 @@ stored_choice() {
     tr -d '\r' | awk '$1 == "ChangeTrayClock" { print $2 " " $3 }'
 }
 
-# name, date, choice to make on the clock style page (tray or floating), stored value expected.
+# Goes on to the next step: a click on "Next >>", or Enter (with the pointer over the window, as
+# Wine gives keys to the window under the pointer without a window manager).
+next_step() {
+  case $2 in
+    click) click_next "$1" ;;
+    key) xdotool mousemove --window "$1" 40 200 key Return ;;
+  esac
+}
+
+# name, date, how to go on (click or key), choice to make on the clock style page (tray or
+# floating), stored value expected.
 walk_init_tour() {
-  local name=$1 date=$2 choice=$3 expected=$4
+  local name=$1 date=$2 how=$3 choice=$4 expected=$5
   use_prefix
   QUICK_INTRO_TOUR_DATE=$date start_program init
   local window caption steps step
@@ -70,7 +81,7 @@ walk_init_tour() {
     if [ "$(page_of "$name" "$step")" = 2 ] && [ "$choice" = floating ]; then
       click_client "$window" 374 165
     fi
-    click_next "$window"
+    next_step "$window" "$how"
   done
   wait_for_exit
   [ "$(stored_choice)" = "REG_SZ $expected" ] ||
@@ -80,8 +91,8 @@ walk_init_tour() {
 }
 
 check_tours() {
-  walk_init_tour december-init 2026-12-24 tray 1
-  walk_init_tour june-init 2026-06-15 floating 0
+  walk_init_tour december-init 2026-12-24 click tray 1
+  walk_init_tour june-init 2026-06-15 key floating 0
 }
 
 check_replacement_pictures() {
