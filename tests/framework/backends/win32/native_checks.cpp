@@ -40,6 +40,40 @@ void DeleteUserKey(const std::string& keyPath) {
   RegDeleteKeyA(HKEY_CURRENT_USER, keyPath.c_str());  // the tree call leaves the key itself
 }
 
+bool HasDesktop() {
+  HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+  if (probe == nullptr) return false;
+  DestroyWindow(probe);
+  return true;
+}
+
+TWindowFacts WindowFactsOf(void* handle) {
+  auto* window = static_cast<HWND>(handle);
+  TWindowFacts facts;
+  char caption[256] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  facts.caption = caption;
+  facts.visible = IsWindowVisible(window) != 0;
+  const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+  const LONG_PTR extendedStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+  facts.toolWindow = (extendedStyle & WS_EX_TOOLWINDOW) != 0;
+  facts.topmost = (extendedStyle & WS_EX_TOPMOST) != 0;
+  facts.sizable = (style & WS_THICKFRAME) != 0;
+  RECT client;
+  GetClientRect(window, &client);
+  facts.clientWidth = client.right - client.left;
+  facts.clientHeight = client.bottom - client.top;
+  RECT outer;
+  GetWindowRect(window, &outer);
+  facts.centreX = (outer.left + outer.right) / 2;
+  facts.centreY = (outer.top + outer.bottom) / 2;
+  facts.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  facts.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  facts.hasIcon = SendMessageA(window, WM_GETICON, ICON_BIG, 0) != 0;
+  return facts;
+}
+
 int CurrentThreadPriority() {
   return GetThreadPriority(GetCurrentThread());
 }

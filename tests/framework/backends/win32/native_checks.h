@@ -15,6 +15,26 @@ bool CreateVolatileUserKey(const std::string& keyPath);
 // Deletes a key under HKEY_CURRENT_USER and what it holds.
 void DeleteUserKey(const std::string& keyPath);
 
+// Whether windows can be shown: Wine without an X display refuses every top-level window.
+bool HasDesktop();
+
+// What the system says of a top-level window (a window handle).
+struct TWindowFacts {
+  std::string caption;
+  bool visible = false;
+  bool toolWindow = false;
+  bool topmost = false;
+  bool sizable = false;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  int centreX = 0;  // of the whole window, on the screen
+  int centreY = 0;
+  int screenWidth = 0;
+  int screenHeight = 0;
+  bool hasIcon = false;
+};
+TWindowFacts WindowFactsOf(void* window);
+
 // GetThreadPriority of the calling thread.
 int CurrentThreadPriority();
 

@@ -11,11 +11,13 @@
 #include "framework/backends/win32/gdi_font_rasterizer.h"
 #include "framework/backends/win32/win32_input.h"
 #include "framework/backends/win32/win32_services.h"
+#include "framework/backends/win32/win32_window.h"
 #include "framework/controls/application.h"
 #include "framework/controls/screen.h"
 #include "framework/controls/window_handles.h"
 #include "framework/controls/window_timers.h"
 #include "framework/core/exceptions.h"
+#include "native_checks.h"
 
 namespace {
 
@@ -41,6 +43,40 @@ TEST_F(Win32BackendTest, AWakeUpFromAnotherThreadEndsAWaitAndALookNeverUsesItUp)
   EXPECT_EQ(backend_.WaitEvent(0), std::nullopt);
   EXPECT_EQ(backend_.WaitEvent(0), std::nullopt);
   EXPECT_EQ(backend_.WaitEvent(std::nullopt), std::nullopt) << "the wake-up was kept";
+}
+
+// Tests named "OnADesktop" show windows; CTest runs them again in a virtual X display.
+TEST_F(Win32BackendTest, OnADesktopTheProgramsWindowIsAFixedToolWindowOnTopAndCentred) {
+  if (!native_checks::HasDesktop()) GTEST_SKIP() << "no desktop to show windows on";
+  TWindowParams params;
+  params.caption = "Intro 1/6";
+  params.clientWidth = 466;
+  params.clientHeight = 334;
+  params.toolWindow = true;
+  params.stayOnTop = true;
+  params.centred = true;
+  const auto window = backend_.CreateWindow(params);
+  auto* native = dynamic_cast<TWin32Window*>(window.get());
+  ASSERT_NE(native, nullptr);
+  native_checks::TWindowFacts facts = native_checks::WindowFactsOf(native->Handle());
+  EXPECT_EQ(facts.caption, "Intro 1/6");
+  EXPECT_FALSE(facts.visible) << "made hidden";
+  EXPECT_TRUE(facts.toolWindow);
+  EXPECT_TRUE(facts.topmost);
+  EXPECT_FALSE(facts.sizable);
+  EXPECT_EQ(std::pair(facts.clientWidth, facts.clientHeight), std::pair(466, 334));
+  EXPECT_NEAR(facts.centreX, facts.screenWidth / 2, 1);
+  EXPECT_NEAR(facts.centreY, facts.screenHeight / 2, 1);
+
+  window->SetCaption("Intro 2/6");
+  window->SetClientSize(200, 100);
+  window->SetIcon(TArgbImage{16, 16, std::vector<std::uint32_t>(16 * 16, 0xFF0000FF)});
+  window->Show();
+  facts = native_checks::WindowFactsOf(native->Handle());
+  EXPECT_EQ(facts.caption, "Intro 2/6");
+  EXPECT_TRUE(facts.visible);
+  EXPECT_TRUE(facts.hasIcon);
+  EXPECT_EQ(std::pair(facts.clientWidth, facts.clientHeight), std::pair(200, 100));
 }
 
 TEST_F(Win32BackendTest, WindowTimersRunOnThePlatformUntilKilled) {
