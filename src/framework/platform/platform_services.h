@@ -39,7 +39,8 @@ inline constexpr unsigned kFirstRegisteredClipboardFormat = 0xC000;
 // one interface so that a test can replace any of it (deriving from a backend's services and
 // overriding the one call it is about). Calls come from the UI thread unless a function says
 // otherwise. Windows, input and cursors belong to the window backend: cursors are made there from
-// our own cursor images, whose bytes come from FindResource or from a file.
+// our own cursor images, whose bytes come from FindResource or from a file, or loaded by the
+// platform itself (TPlatformCursors).
 class TPlatformServices {
  public:
   TPlatformServices() = default;
