@@ -28,20 +28,10 @@ done
 
 work=$(mktemp -d)
 program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  # Wine's server of the temporary prefix would outlive the prefix.
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_session EXIT
 
 start_virtual_display
-if [[ $program == *.exe ]]; then
-  export WINEPREFIX="$work/wine"
-  scripts/wine-prefix.sh "$WINEPREFIX"
-fi
+if [[ $program == *.exe ]]; then use_wine_prefix; fi
 
 # tour name, date, arguments...
 walk_tour() {

@@ -1,6 +1,6 @@
 # Shell functions for driving the program's window in a virtual X display with xdotool; sourced by
 # scripts/screenshot-tour.sh and by the Windows program's tests (tests/main/windows). The caller
-# sets work (a temporary folder) and calls stop_virtual_display on exit.
+# sets work (a temporary folder) and has end_session run on exit.
 
 client_width=466
 client_height=334
@@ -16,6 +16,21 @@ start_virtual_display() {
 
 stop_virtual_display() {
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# Makes a fresh Wine prefix in the temporary folder (options of scripts/wine-prefix.sh) and uses it.
+use_wine_prefix() {
+  export WINEPREFIX="$work/wine"
+  "$(dirname "${BASH_SOURCE[0]}")/../wine-prefix.sh" "$WINEPREFIX" "$@"
+}
+
+# Ends what the session started: the program, Wine's server of the session's prefix (it would
+# outlive the prefix), the display, and the temporary folder.
+end_session() {
+  [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true
+  [ "${WINEPREFIX:-}" = "$work/wine" ] && wineserver -k 2>/dev/null || true
+  stop_virtual_display
+  rm -rf "$work"
 }
 
 # Runs the program with the arguments in the background (program_pid): a Windows program (.exe)

@@ -22,23 +22,11 @@ check=$2
 
 work=$(mktemp -d)
 program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_session EXIT
 
 fail() {
   echo "FAILED: $*" >&2
   exit 1
-}
-
-# A fresh prefix, with the given wineprefix options.
-use_prefix() {
-  export WINEPREFIX="$work/wine"
-  "$root/scripts/wine-prefix.sh" "$WINEPREFIX" "$@"
 }
 
 # Waits until the program has ended; fails after ten seconds.
@@ -68,7 +56,7 @@ next_step() {
 # floating), stored value expected.
 walk_init_tour() {
   local name=$1 date=$2 how=$3 choice=$4 expected=$5
-  use_prefix
+  use_wine_prefix
   QUICK_INTRO_TOUR_DATE=$date start_program init
   local window caption steps step
   window=$(find_window)
@@ -96,7 +84,7 @@ check_tours() {
 }
 
 check_replacement_pictures() {
-  use_prefix --version winxp
+  use_wine_prefix --version winxp
   local folder="$work/Kalidor Clock"
   mkdir -p "$folder/Images"
   cp "$program" "$folder/"
@@ -128,7 +116,7 @@ check_replacement_pictures() {
 }
 
 check_registry_failure() {
-  use_prefix
+  use_wine_prefix
   # The registry refuses a lasting key below a volatile one; volatile keys last while Wine's
   # server runs, so it is kept running.
   wineserver -p
