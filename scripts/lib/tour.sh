@@ -44,10 +44,11 @@ start_program() {
   program_pid=$!
 }
 
-# The program's window, once it has a caption "Intro n/N"; fails after ten seconds.
+# The program's window, once it has a caption "Intro n/N"; fails after thirty seconds (Wine may
+# take long to start on a loaded machine).
 find_window() {
   local window
-  window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Intro [0-9]+/[0-9]+$' | head -n 1)
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Intro [0-9]+/[0-9]+$' | head -n 1)
   [ -n "$window" ] || { echo "The program's window did not appear" >&2; return 1; }
   echo "$window"
 }
