@@ -7,6 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX="$root/build-win32/wine/tests"
+  mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
     [ -d "$WINEPREFIX" ] || "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
