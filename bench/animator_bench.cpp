@@ -26,7 +26,7 @@
 #include "framework/controls/page.h"
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/gdi.h"
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 
 namespace {
 

@@ -24,8 +24,8 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
-#include "gif/decode_to_dib.h"
-#include "gif/gif_image.h"
+#include "gif/codec/decode_to_dib.h"
+#include "gif/picture/gif_image.h"
 
 extern char** environ;
 

@@ -1,2 +1,2 @@
 qi_benchmark(graphics_bench graphics_bench.cpp)
-target_link_libraries(graphics_bench PRIVATE qi_graphics qi_keyed_drawing)
+target_link_libraries(graphics_bench PRIVATE qi_graphics)

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "animation/drawing/masked_stretch_blit.h"
 #include "framework/graphics/gdi.h"
+#include "framework/graphics/masked_stretch_blit.h"
 
 namespace {
 

@@ -1,2 +1,2 @@
 qi_benchmark(keyed_draw_bench keyed_draw_bench.cpp)
-target_link_libraries(keyed_draw_bench PRIVATE qi_keyed_drawing)
+target_link_libraries(keyed_draw_bench PRIVATE qi_graphics)

@@ -11,9 +11,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "animation/drawing/draw_bitmap_keyed.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/draw_bitmap_keyed.h"
 #include "framework/graphics/gdi.h"
 
 namespace {

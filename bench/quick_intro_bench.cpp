@@ -17,15 +17,19 @@
 #include "framework/platform/window_object.h"
 #include "main/program_entry.h"
 #include "main/quick_form.h"
-#include "main/tour_date.h"
 
 namespace {
+
+// The POSIX services on a day outside December.
+class JuneServices : public TPosixServices {
+ public:
+  TLocalDateTime LocalDateTime() override { return {2026, 6, 15, 12, 0, 0, 0}; }
+};
 
 // Headless backend and services, with a date outside December.
 class Headless {
  public:
   Headless() : platform_(services_), backend_scope_(backend_) {
-    services_.SetTourDate(ParseTourDate("2026-06-15"));
     if (FontRasterizer() == nullptr) SetFontRasterizer(CreateFreeTypeFontRasterizer());
   }
   THeadlessBackend& Backend() { return backend_; }
@@ -37,7 +41,7 @@ class Headless {
   }
 
  private:
-  TTourDateServices<TPosixServices> services_;
+  JuneServices services_;
   TScopedPlatform platform_;
   THeadlessBackend backend_;
   TScopedWindowBackend backend_scope_;

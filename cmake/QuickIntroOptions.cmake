@@ -6,11 +6,12 @@ set(QI_SANITIZE "" CACHE STRING "Sanitizers to build with: empty, 'address,undef
 set(QI_TESTDATA_DIR "${CMAKE_CURRENT_SOURCE_DIR}/../shared/testdata"
     CACHE PATH "Folder of third-party GIF test files; tests that need it skip when it is absent")
 
-# libFuzzer needs clang; with another compiler the fuzz targets are left out.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-  option(QI_BUILD_FUZZERS "Build the libFuzzer targets" ON)
-else()
-  set(QI_BUILD_FUZZERS OFF)
+# The fuzz build (scripts/test-sanitizers.sh turns it on): libFuzzer targets, and every library
+# instrumented for them. Other builds, the shipped program's included, carry no fuzzing
+# instrumentation.
+option(QI_BUILD_FUZZERS "Build the libFuzzer targets and instrument every library for them" OFF)
+if(QI_BUILD_FUZZERS AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  message(FATAL_ERROR "QI_BUILD_FUZZERS needs clang (libFuzzer)")
 endif()
 
 set(QI_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual

@@ -1,1 +1,1 @@
-qi_fuzzer(gif_reader_fuzzer gif_reader_fuzzer.cpp qi_gif)
+qi_fuzzer(gif_reader_fuzzer gif_reader_fuzzer.cpp qi_gif_codec)

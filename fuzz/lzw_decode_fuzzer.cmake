@@ -1,1 +1,1 @@
-qi_fuzzer(lzw_decode_fuzzer lzw_decode_fuzzer.cpp qi_gif)
+qi_fuzzer(lzw_decode_fuzzer lzw_decode_fuzzer.cpp qi_gif_codec)

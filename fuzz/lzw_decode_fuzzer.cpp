@@ -8,8 +8,8 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
-#include "gif/image_size.h"
-#include "gif/lzw_decoder.h"
+#include "gif/codec/decode_to_dib.h"
+#include "gif/codec/lzw_decoder.h"
 
 namespace {
 
@@ -19,15 +19,15 @@ struct Result {
   bool failed = false;
 };
 
-Result Decode(const std::uint8_t* data, std::size_t size, const TDibInfo& info, bool interlaced,
-              std::uint8_t frameBits, bool tolerant, const TCodecProgress& progress) {
+Result Decode(const std::uint8_t* data, std::size_t size, const BITMAPINFOHEADER& info,
+              bool interlaced, std::uint8_t frameBits, TDamagePolicy damage,
+              const TCodecProgress& progress) {
   Result result;
-  result.pixels.assign(
-      static_cast<std::size_t>(CheckedBitmapBytes(info.width, info.height, info.bitCount)), 0);
+  result.pixels.assign(info.biSizeImage, 0);
   TMemoryStream source(std::vector<std::uint8_t>(data, data + size));
   try {
     LzwDecode(source, info, interlaced, progress, result.corrupt, result.pixels.data(), frameBits,
-              tolerant);
+              damage);
   } catch (const Exception&) {
     result.failed = true;
   }
@@ -42,15 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int height = 1 + data[1] % 64;
   const auto frameBits = static_cast<std::uint8_t>(1 + data[2] % 8);
   const bool interlaced = (data[3] & 1) != 0;
-  const bool tolerant = (data[3] & 2) != 0;
-  const TDibInfo info{width, height,
-                      static_cast<std::uint16_t>(frameBits == 1   ? 1
-                                                 : frameBits <= 4 ? 4
-                                                                  : 8)};
-  const Result fast = Decode(data + 4, size - 4, info, interlaced, frameBits, tolerant, {});
+  const TDamagePolicy damage = (data[3] & 2) != 0 ? TDamagePolicy::Tolerate : TDamagePolicy::Fail;
+  const BITMAPINFOHEADER info = FrameDibHeader(width, height, frameBits);
+  const Result fast = Decode(data + 4, size - 4, info, interlaced, frameBits, damage, {});
   const TCodecProgress silent([](TObject*, TProgressStage, std::uint8_t, const std::string&) {},
                               nullptr);
-  const Result walked = Decode(data + 4, size - 4, info, interlaced, frameBits, tolerant, silent);
+  const Result walked = Decode(data + 4, size - 4, info, interlaced, frameBits, damage, silent);
   if (fast.failed != walked.failed || fast.corrupt != walked.corrupt ||
       (!fast.failed && fast.pixels != walked.pixels)) {
     std::abort();  // the two decoding paths disagree

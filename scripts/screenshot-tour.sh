@@ -7,10 +7,11 @@
 #            (build-win32/src/main/quick-intro.exe, scripts/build-windows.sh) runs under Wine
 #   FOLDER   where the screenshots go (default build/screenshots)
 #
-# The tours: Init mode (first argument "init") and not, each in December and in June. The date is
-# given to the program through QUICK_INTRO_TOUR_DATE, which it honours for this purpose only. The
-# Init tours end with "Finish", which stores the chosen clock style in a registry store under a
-# temporary XDG_CONFIG_HOME (or in a temporary Wine prefix), never in yours.
+# The tours: Init mode (first argument "init") and not, each in December and in June. The program
+# takes the day from the system's clock, so it runs under libfaketime (faketime), which makes its
+# clock start at noon of the tour's day. The Init tours end with "Finish", which stores the chosen
+# clock style in a registry store under a temporary XDG_CONFIG_HOME (or in a temporary Wine
+# prefix), never in yours.
 # Files: <tour>-<step>-page<index>.png, e.g. december-init-1-page0.png; the client area only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +21,7 @@ folder=${2:-build/screenshots}
 mkdir -p "$folder"
 folder=$(realpath "$folder")
 
-tools=(Xvfb xdotool /usr/bin/import)
+tools=(Xvfb xdotool faketime /usr/bin/import)
 [[ $program == *.exe ]] && tools+=(wine)
 for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
@@ -37,7 +38,7 @@ if [[ $program == *.exe ]]; then use_wine_prefix; fi
 walk_tour() {
   local name=$1 date=$2
   shift 2
-  QUICK_INTRO_TOUR_DATE=$date XDG_CONFIG_HOME="$work/config-$name" start_program "$@"
+  XDG_CONFIG_HOME="$work/config-$name" start_program "$date" "$@"
   local window caption steps step page
   window=$(find_window)
   caption=$(caption_of "$window")

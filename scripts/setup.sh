@@ -9,7 +9,10 @@ packages=(
   libsdl2-dev libfreetype-dev libfontconfig-dev  # the desktop window and text
   fonts-dejavu-core fonts-croscore               # faces the window's fonts map to
   libgif-dev libpng-dev                          # reference decoders used by tests and benchmarks
+  libimagequant-dev                              # the colour reduction benchmark's peer
   xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
+  x11-xserver-utils libx11-dev                   # the display's pixels per inch (Xft.dpi)
+  faketime                                       # the screenshot tours' days
 )
 
 missing=()

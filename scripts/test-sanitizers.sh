@@ -13,7 +13,8 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 scripts/build.sh build-asan -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=Debug -DQI_SANITIZE=address,undefined -DQI_BUILD_BENCH=OFF
+  -DCMAKE_BUILD_TYPE=Debug -DQI_SANITIZE=address,undefined -DQI_BUILD_BENCH=OFF \
+  -DQI_BUILD_FUZZERS=ON
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 scripts/fuzz-regression.sh build-asan
 

@@ -33,14 +33,19 @@ end_session() {
   rm -rf "$work"
 }
 
-# Runs the program with the arguments in the background (program_pid): a Windows program (.exe)
-# under Wine in the prefix WINEPREFIX names, any other directly.
+# Runs the program in the background (program_pid) on the day $1 (YYYY-MM-DD) with the other
+# arguments: a Windows program (.exe) under Wine in the prefix WINEPREFIX names, any other directly.
+# The program takes the day from the system's clock, so it runs under libfaketime, its clock
+# starting at noon of that day; only the date moves: the monotonic clock (timers) and file times
+# (fontconfig trusts its caches by them) stay true. The threaded library, for a program with
+# threads; faketime preloads the one of the program's word size, so Wine's 32-bit processes need
+# the i386 library (scripts/build-windows.sh installs it).
 start_program() {
-  if [[ $program == *.exe ]]; then
-    WINEDEBUG=-all wine "$program" "$@" &
-  else
-    SDL_VIDEODRIVER=x11 "$program" "$@" &
-  fi
+  local day=$1
+  shift
+  local run=(env SDL_VIDEODRIVER=x11)
+  [[ $program == *.exe ]] && run=(env WINEDEBUG=-all wine)
+  NO_FAKE_STAT=1 faketime -m --exclude-monotonic "$day 12:00:00" "${run[@]}" "$program" "$@" &
   program_pid=$!
 }
 

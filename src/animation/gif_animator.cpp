@@ -1,16 +1,17 @@
 #include "animation/gif_animator.h"
 
-#include "animation/drawing/draw_bitmap_keyed.h"
-#include "animation/drawing/drawing_arithmetic.h"
-#include "animation/drawing/palette_relative.h"
+#include <algorithm>
+
 #include "animation/paint_parent_background.h"
 #include "animation/threaded_timer.h"
 #include "framework/controls/application.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/property_table.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/draw_bitmap_keyed.h"
 #include "framework/graphics/gdi.h"
-#include "gif/gif_image.h"
+#include "framework/graphics/palette_relative.h"
+#include "gif/picture/gif_image.h"
 
 TGIFAnimator::TGIFAnimator(TComponent* owner)
     : TImageControl(owner), frameTimer_(new TThreadedTimer(this)) {
@@ -125,12 +126,6 @@ std::uint16_t TGIFAnimator::CurrentFrameDelay() const {
   return delay > 0 ? delay : 1;
 }
 
-void TGIFAnimator::UpdateInterval() {
-  if (frameIndex_ >= 0 && frameIndex_ < image_->FrameCount()) {
-    frameTimer_->SetInterval(CurrentFrameDelay());
-  }
-}
-
 HPALETTE TGIFAnimator::ControlPalette() {
   if (image_->Empty()) return nullptr;
   try {
@@ -147,14 +142,24 @@ void TGIFAnimator::AdvanceFrame() {
   try {
     NotifyFrameChanged();
     Repaint();
+  } catch (const EAbort&) {
+    EndStep();  // it ends this step only
+    throw;
   } catch (...) {
-    // The interval still follows the new frame; the run stops, so that Animate keeps telling
-    // whether frames move once the timer has given up after reporting the failure.
-    UpdateInterval();
-    SetAnimate(false);
+    EndStep();
+    // The timer reports the failure; where it then gives up, the run ends with it, so that
+    // Animate keeps telling whether frames move.
+    if (frameTimer_->StopsOnTickFailure()) SetAnimate(false);
     throw;
   }
-  UpdateInterval();
+  EndStep();
+}
+
+void TGIFAnimator::EndStep() {
+  // The new frame stays for its own delay, also when showing it failed.
+  if (frameIndex_ >= 0 && frameIndex_ < image_->FrameCount()) {
+    frameTimer_->SetInterval(CurrentFrameDelay());
+  }
   if (!loop_ && frameIndex_ == 0) SetAnimate(false);
 }
 
@@ -190,8 +195,8 @@ void TGIFAnimator::RenderContent() {
       const int height = frame->Height();
       const TRect destination = DestinationRect(width, height);
       if (key != clNone && transparent_) {
-        DrawBitmapRectKeyed(canvas, destination.left, destination.top, RectWidth(destination),
-                            RectHeight(destination), Rect(0, 0, width, height), *frame, key);
+        DrawBitmapRectKeyed(canvas, destination.left, destination.top, destination.Width(),
+                            destination.Height(), Rect(0, 0, width, height), *frame, key);
       } else {
         canvas.StretchDraw(destination, frame.get());
       }
@@ -246,10 +251,10 @@ std::unique_ptr<TBitmap> TGIFAnimator::ComposeFrame(int index, TColor& key) {
   canvas.Brush().SetColor(fill);
   canvas.FillRect(Rect(0, 0, width, height));
 
-  const int target = SmallerOf(index, image_->FrameCount() - 1);
+  const int target = std::min(index, image_->FrameCount() - 1);
   // Start at the last full-screen frame restoring the background before the target: everything
   // before it is wiped out. The origin is not compared.
-  int start = LargerOf(0, target - 1);
+  int start = std::max(0, target - 1);
   for (; start > 0; --start) {
     TGIFFrame& frame = *image_->FrameAt(start);
     if (frame.Disposal() == 2 && frame.FrameWidth() == width && frame.FrameHeight() == height) {
@@ -259,14 +264,14 @@ std::unique_ptr<TBitmap> TGIFAnimator::ComposeFrame(int index, TColor& key) {
   for (int j = start; j < target; ++j) {
     TGIFFrame& frame = *image_->FrameAt(j);
     if (frame.Disposal() <= 1) {
-      frame.DrawFrame(canvas, FrameRect(frame), true);
+      frame.DrawFrame(canvas, FrameRect(frame), TFrameTransparency::Keyed);
     } else if (frame.Disposal() == 2 && j > start) {
       canvas.FillRect(FrameRect(frame));  // cleared to the background after it was shown
     }
     // Disposal 3 and the undefined 4-7: undone before the next frame, so never drawn.
   }
   TGIFFrame& last = *image_->FrameAt(target);
-  last.DrawFrame(canvas, FrameRect(last), true);
+  last.DrawFrame(canvas, FrameRect(last), TFrameTransparency::Keyed);
 
   if (palette != nullptr) SelectPalette(dc, previousPalette, false);
   return bitmap;

@@ -90,7 +90,9 @@ class TGIFAnimator : public TImageControl {
   void HandleImageChange();
   void ApplyAutoSize();
   void AdvanceFrame();
-  void UpdateInterval();
+  // After a step, also a failed one: the interval for the new frame, the end of a run without
+  // Loop.
+  void EndStep();
   void Start();
   void Stop();
   // Center, Stretch and Transparent share their reaction.

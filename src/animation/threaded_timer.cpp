@@ -22,10 +22,14 @@ TThreadedTimer::TThreadedTimer(TComponent* owner)
       worker_(new TTimerThread(link_)) {}
 
 TThreadedTimer::~TThreadedTimer() {
-  link_->SetEnabled(false);
-  link_->Cut();
+  Destroying();
   ReleaseWorker();
   DestroyTimerWindow();
+}
+
+void TThreadedTimer::BeforeDestruction() {
+  link_->SetEnabled(false);
+  link_->Cut();
 }
 
 void TThreadedTimer::ReleaseWorker() {
@@ -153,19 +157,14 @@ void TThreadedTimer::TimerWindowProc(TMessage& message) {
   try {
     Tick();
   } catch (...) {
-    if (Application == nullptr) throw;
-    Application->HandleException(this);
+    TickFailed();
   }
 }
 
-bool TThreadedTimer::BeingDestroyed() const {
-  // The component state belongs to the UI thread; on the worker the cut link says the same.
-  if (synchronize_queue::InMainThread()) return InState(csDestroying);
-  return link_->Timer() == nullptr;
-}
-
 void TThreadedTimer::Tick() {
-  if (!Enabled() || BeingDestroyed()) return;
+  // The link is cut as destruction begins, on whichever thread this runs.
+  if (!Enabled() || link_->Timer() == nullptr) return;
+  // The handler may free the timer: nothing of it is touched after the call.
   if (const TNotifyEvent handler = link_->Handler()) handler(this);
 }
 
@@ -175,7 +174,7 @@ void TThreadedTimer::TickFailed() {
   } catch (const EAbort&) {
     // Silent by design: it ends this tick only.
   } catch (...) {
-    SetEnabled(false);
+    if (StopsOnTickFailure()) SetEnabled(false);
     if (Application != nullptr) Application->HandleException(this);
   }
 }

@@ -22,10 +22,16 @@ class TTimerThread;
 // a change made on another thread (by the handler of a tick run on the worker) is carried out
 // there while that thread waits.
 //
-// Safety where the two threads meet: no tick runs once the destructor has begun, also when one
-// was already on its way to the UI thread; a tick handler's failure on the worker path is shown
-// through the application's exception display once, and the timer disables itself so that it
-// does not come back every interval (EAbort stays silent and changes nothing).
+// Safety where the two threads meet: no tick starts once destruction has begun (Destroying: a
+// descendant whose Tick uses its own members begins its destructor with it, as controls do; an
+// owner's destruction does it for everything it owns), also when one was already on its way to
+// the UI thread or is due while the application ends. A tick running on the worker is waited for,
+// unless that tick is what destroys the timer.
+//
+// A tick's failure, whatever was thrown, goes to the application's exception display (EAbort
+// stays silent and ends that tick only). On the window path every failure is shown and the timer
+// goes on; on the worker path the first is shown and the timer disables itself, so that it does
+// not come back every interval (StopsOnTickFailure).
 class TThreadedTimer : public TComponent {
  public:
   explicit TThreadedTimer(TComponent* owner);
@@ -58,6 +64,13 @@ class TThreadedTimer : public TComponent {
   // disabled meanwhile.
   virtual void Tick();
 
+  // Whether a failing tick (other than EAbort) disables the timer once it is shown: on the worker
+  // path it does, on the window path the timer goes on.
+  bool StopsOnTickFailure() const { return threaded_; }
+
+ protected:
+  void BeforeDestruction() override;
+
  private:
   friend class TTimerLink;
 
@@ -69,8 +82,7 @@ class TThreadedTimer : public TComponent {
   void DestroyTimerWindow();
   void ReleaseWorker();
   void TimerWindowProc(TMessage& message);
-  bool BeingDestroyed() const;
-  // UI thread, inside a catch block: a tick of the worker path failed.
+  // UI thread, inside a catch block: a tick failed.
   void TickFailed();
   // Off the UI thread: runs change on the UI thread and answers true; on it: answers false.
   bool HandedToUiThread(const std::function<void(TThreadedTimer&)>& change);

@@ -15,21 +15,29 @@ void TTimerLink::SetHandler(TNotifyEvent handler) {
 
 TThreadedTimer* TTimerLink::Timer() const {
   std::lock_guard lock(mutex_);
-  return timer_;
+  const bool reachable = state_ == TState::kAttached || state_ == TState::kTickingOnWorker;
+  return reachable ? timer_ : nullptr;
 }
 
 void TTimerLink::Cut() {
   {
     std::lock_guard lock(mutex_);
-    timer_ = nullptr;
     handler_ = nullptr;
-    if (ticksOnWorker_ == 0) return;
+    if (state_ != TState::kTickingOnWorker) {
+      state_ = TState::kCut;
+      return;
+    }
+    if (tickingThread_ == std::this_thread::get_id()) {
+      state_ = TState::kCut;  // the tick frees its own timer: waiting for it would never end
+      return;
+    }
+    state_ = TState::kCutWhileTicking;
   }
   // Only while a worker tick runs: waiting runs the calls other workers queued meanwhile, which
   // nobody wants inside a destructor unless it must wait.
   synchronize_queue::WaitUntil([this] {
     std::lock_guard lock(mutex_);
-    return ticksOnWorker_ == 0;
+    return state_ == TState::kCut;
   });
 }
 
@@ -44,25 +52,33 @@ void TTimerLink::TickOnUiThread() const {
   }
 }
 
-std::exception_ptr TTimerLink::TickOnWorker() {
-  TThreadedTimer* timer;
+TThreadedTimer* TTimerLink::BeginWorkerTick() {
+  std::lock_guard lock(mutex_);
+  if (state_ != TState::kAttached) return nullptr;
+  state_ = TState::kTickingOnWorker;
+  tickingThread_ = std::this_thread::get_id();
+  return timer_;
+}
+
+void TTimerLink::EndWorkerTick() {
   {
     std::lock_guard lock(mutex_);
-    timer = timer_;
-    if (timer == nullptr) return nullptr;
-    ++ticksOnWorker_;
+    if (state_ == TState::kTickingOnWorker) state_ = TState::kAttached;
+    if (state_ == TState::kCutWhileTicking) state_ = TState::kCut;
   }
+  synchronize_queue::WakeWaiters();
+}
+
+std::exception_ptr TTimerLink::TickOnWorker() {
+  TThreadedTimer* timer = BeginWorkerTick();
+  if (timer == nullptr) return nullptr;
   std::exception_ptr failure;
   try {
     timer->Tick();
   } catch (...) {
     failure = std::current_exception();
   }
-  {
-    std::lock_guard lock(mutex_);
-    --ticksOnWorker_;
-  }
-  synchronize_queue::WakeWaiters();
+  EndWorkerTick();
   return failure;
 }
 

@@ -28,13 +28,19 @@ void TTimerThread::Execute() {
       DeliverTick();
     } catch (const ESynchronizeCancelled&) {
       // The UI thread runs no more calls: the application is ending, and the next round waits.
+    } catch (...) {
+      // Reporting the tick's failure failed too. The worker must not end under its timer.
     }
   }
 }
 
 void TTimerThread::DeliverTick() {
   if (ownerTimer_->SyncEvent()) {
-    Synchronize([this] { ownerTimer_->TickOnUiThread(); });
+    // Asked again on the UI thread, where the application is told to end: a tick handed over
+    // just before that moment is dropped.
+    Synchronize([this] {
+      if (!StopRequested()) ownerTimer_->TickOnUiThread();
+    });
     return;
   }
   if (const std::exception_ptr failure = ownerTimer_->TickOnWorker()) {

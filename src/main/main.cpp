@@ -1,13 +1,11 @@
 // quick-intro: the Quick Introduction program, in a desktop window.
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 
 #include "framework/backends/platform_font_rasterizer.h"
 #include "framework/platform/window_backend.h"
 #include "main/program_entry.h"
-#include "main/tour_date.h"
 
 // The one place where the backend is chosen: the native one on Windows, the desktop window on SDL
 // elsewhere.
@@ -24,16 +22,8 @@ using TProgramBackend = TSdlBackend;
 
 int main(int argc, char** argv) {
   try {
-    TTourDateServices<TProgramServices> services;
+    TProgramServices services;
     services.SetCommandLine(argc, argv);
-    if (const char* text = std::getenv(kTourDateVariable)) {
-      const auto date = ParseTourDate(text);
-      if (!date) {
-        std::fprintf(stderr, "quick-intro: %s is not a date YYYY-MM-DD: ignored\n",
-                     kTourDateVariable);
-      }
-      services.SetTourDate(date);
-    }
     TScopedPlatform platform(services);
     SetFontRasterizer(CreatePlatformFontRasterizer());
     TProgramBackend backend;

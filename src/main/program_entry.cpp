@@ -1,11 +1,12 @@
 #include "main/program_entry.h"
 
 #include "animation/register_animation.h"
+#include "colour/nearest_level.h"
 #include "cursors/cursor_registration.h"
 #include "cursors/not_implemented_dialog.h"
 #include "framework/controls/application.h"
 #include "framework/controls/register_controls.h"
-#include "gif/gif_registration.h"
+#include "gif/picture/gif_registration.h"
 #include "main/quick_form.h"
 
 namespace {
@@ -18,6 +19,7 @@ void StartModules() {
   RegisterControlClasses();
   InstallNotImplementedDialog();
   RegisterFixedCursors();
+  BuildNearestLevelMaps();
   RegisterGifImage();
   RegisterAnimationClasses();
 }

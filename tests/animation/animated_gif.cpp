@@ -1,7 +1,7 @@
 #include "animated_gif.h"
 
 #include "framework/core/memory_stream.h"
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 #include "gif_builder.h"
 #include "test_lzw_encoder.h"
 

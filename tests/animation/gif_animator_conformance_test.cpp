@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 
 #include "animation/gif_animator.h"
 #include "framework/controls/headless_fixture.h"
 #include "framework/graphics/bitmap.h"
-#include "gif/gif_image.h"
-#include "support/reference_png.h"
+#include "gif/picture/gif_image.h"
+#include "support/golden_picture.h"
 #include "support/test_data.h"
 
 namespace {
@@ -46,24 +45,13 @@ fs::path ReferenceOf(const fs::path& folder, const std::string& name, int frame,
 
 class GIFAnimatorConformance : public HeadlessTest {
  protected:
-  // The pixels of the shown frame that differ from the reference, described.
+  // How the shown frame differs from the reference.
   std::string Differences(const ReferencePng& reference) {
     application_->ProcessMessages();
     TCanvas& shown = form_->BackBuffer().Canvas();
-    int differing = 0;
-    std::ostringstream first;
-    for (int y = 0; y < reference.height; ++y) {
-      for (int x = 0; x < reference.width; ++x) {
-        const std::uint8_t alpha = reference.Alpha(x, y);
-        const TColor want = alpha == 0 ? PatternAt(x, y) : reference.Color(x, y);
-        const TColor got = shown.Pixel(x, y);
-        if (got == want) continue;
-        if (differing++ == 0)
-          first << " first at " << x << "," << y << std::hex << ": 0x" << got << " instead of 0x"
-                << want;
-      }
-    }
-    return differing == 0 ? "" : std::to_string(differing) + " pixels differ," + first.str();
+    const ReferencePng drawn = PictureOf(reference.width, reference.height,
+                                         [&](int x, int y) { return shown.Pixel(x, y); });
+    return PictureDifferences(drawn, reference, PatternAt);
   }
 
   TForm* form_ = nullptr;

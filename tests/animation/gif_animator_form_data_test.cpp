@@ -15,7 +15,7 @@
 #include "framework/core/form_reader.h"
 #include "framework/core/memory_stream.h"
 #include "framework/core/property_table.h"
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 #include "support/test_data.h"
 
 namespace {

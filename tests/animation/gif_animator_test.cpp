@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,7 +15,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/graphics/bitmap.h"
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 
 namespace {
 
@@ -67,6 +68,17 @@ class GIFAnimatorTest : public HeadlessTest {
     if (!form_->Visible()) form_->Show();
     application_->ProcessMessages();
     return form_->BackBuffer().Canvas().Pixel(animator_->Left() + x, animator_->Top() + y);
+  }
+
+  // The worker path: runs the UI thread's messages in real time until done() holds or the time is
+  // up.
+  template <typename Done>
+  void PumpUntil(Done done, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (!done() && std::chrono::steady_clock::now() < until) {
+      application_->ProcessMessages();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
   }
 
   void RunFor(int milliseconds) {
@@ -425,19 +437,50 @@ TEST_F(GIFAnimatorTest, AFrameThatCannotBeDecodedShowsTheBackgroundAndIsReported
   EXPECT_EQ(backend_.MessageBoxes().size(), 1u);
 }
 
-TEST_F(GIFAnimatorTest, AFailingTickStopsTheRunAndIsShownOnce) {
+// A failure of every step of a run, and whether the application shows it.
+struct TickFailure {
+  const char* name;
+  std::function<void()> raise;
+  bool shown;
+};
+
+const TickFailure kTickFailures[] = {
+    {"an exception", [] { throw EInvalidGraphic("Frame is broken"); }, true},
+    {"the silent abort", [] { throw EAbort(""); }, false},
+};
+
+// What a run whose every step fails went through.
+struct FailingRun {
+  int steps = 0;
+  int stops = 0;
+  std::size_t shownBefore = 0;
+};
+
+void FailEveryStep(TGIFAnimator& animator, const TickFailure& failure, FailingRun& run) {
+  animator.SetOnFrameChanged([&](TObject*) {
+    ++run.steps;
+    failure.raise();
+  });
+  animator.SetOnStop([&](TObject*) { ++run.stops; });
+}
+
+// The window path is these tests' default.
+TEST_F(GIFAnimatorTest, OnTheWindowPathEveryFailingTickIsShownAndTheRunGoesOn) {
   Load(ThreeFrames());
-  animator_->SetOnFrameChanged([](TObject*) { throw EInvalidGraphic("Frame is broken"); });
-  std::vector<std::string> stops;
-  animator_->SetOnStop([&](TObject*) { stops.push_back("stop"); });
-  animator_->SetAnimate(true);
-  RunFor(2000);
-  EXPECT_FALSE(animator_->Animate());
-  EXPECT_EQ(stops.size(), 1u);
-  EXPECT_EQ(animator_->FrameIndex(), 1);
-  EXPECT_EQ(animator_->FrameTimer().Interval(), 300u);  // still set for the new frame
-  ASSERT_EQ(backend_.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend_.MessageBoxes()[0].text, "Frame is broken.");
+  for (const TickFailure& failure : kTickFailures) {
+    SCOPED_TRACE(failure.name);
+    FailingRun run{0, 0, backend_.MessageBoxes().size()};
+    FailEveryStep(*animator_, failure, run);
+    animator_->SetAnimate(true);
+    RunFor(2000);
+    EXPECT_TRUE(animator_->Animate());
+    EXPECT_EQ(run.stops, 0);
+    EXPECT_GE(run.steps, 5);
+    // Each new frame still stays for its own delay.
+    EXPECT_EQ(animator_->FrameTimer().Interval(), 200u + 100u * animator_->FrameIndex());
+    EXPECT_EQ(backend_.MessageBoxes().size() - run.shownBefore, failure.shown ? run.steps : 0u);
+    animator_->SetAnimate(false);
+  }
 }
 
 TEST_F(GIFAnimatorTest, DestroyingARunningAnimatorLeavesNoTicks) {
@@ -453,25 +496,42 @@ TEST_F(GIFAnimatorTest, DestroyingARunningAnimatorLeavesNoTicks) {
 }
 
 // The animator on its timer's default worker path: ticks come from a thread.
-using ThreadedAnimator = GIFAnimatorTest;
+class ThreadedAnimator : public GIFAnimatorTest {
+ protected:
+  ThreadedAnimator() {
+    animator_->FrameTimer().SetThreaded(true);
+    TestFrame quick = SolidFrame(0, 0, 2, 2, 1);
+    quick.delay = 1;
+    Load(AnimatedGif(2, 2, {quick, quick, quick}));
+    form_->Show();
+  }
+};
 
 TEST_F(ThreadedAnimator, AdvancesOnTheWorkerPathAndGoesWhileTicking) {
-  animator_->FrameTimer().SetThreaded(true);
-  TestFrame quick = SolidFrame(0, 0, 2, 2, 1);
-  quick.delay = 1;
-  Load(AnimatedGif(2, 2, {quick, quick, quick}));
   int changes = 0;
   animator_->SetOnFrameChanged([&](TObject*) { ++changes; });
-  form_->Show();
   animator_->SetAnimate(true);
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (changes < 5 && std::chrono::steady_clock::now() < until) {
-    application_->ProcessMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  PumpUntil([&] { return changes >= 5; }, std::chrono::seconds(5));
   EXPECT_GE(changes, 5);
   delete animator_;
   application_->ProcessMessages();
+}
+
+TEST_F(ThreadedAnimator, OnTheWorkerPathAFailingTickIsShownOnceAndEndsTheRun) {
+  for (const TickFailure& failure : kTickFailures) {
+    SCOPED_TRACE(failure.name);
+    FailingRun run{0, 0, backend_.MessageBoxes().size()};
+    FailEveryStep(*animator_, failure, run);
+    animator_->SetAnimate(true);
+    PumpUntil([&] { return run.steps >= 5 || run.stops > 0; }, std::chrono::seconds(5));
+    PumpUntil([] { return false; }, std::chrono::milliseconds(100));
+    // An abort ends its step only; anything else is shown once, and the run ends with the timer.
+    EXPECT_EQ(animator_->Animate(), !failure.shown);
+    EXPECT_EQ(run.stops, failure.shown ? 1 : 0);
+    EXPECT_TRUE(failure.shown ? run.steps == 1 : run.steps >= 5) << run.steps << " steps";
+    EXPECT_EQ(backend_.MessageBoxes().size() - run.shownBefore, failure.shown ? 1u : 0u);
+    animator_->SetAnimate(false);
+  }
 }
 
 }  // namespace

@@ -2,15 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "framework/controls/headless_fixture.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/synchronize_queue.h"
+#include "support/stress_rounds.h"
 
 // Suites here start with "Thread": scripts/test-sanitizers.sh runs them under ThreadSanitizer.
 // Worker ticks come in real time; the window path runs on the headless backend's clock.
@@ -202,7 +210,8 @@ TEST_F(ThreadedTimer, NoTickRunsAfterDestructionAlsoWithATickQueued) {
     bool destroyed = false;
     int lateTicks = 0;
   };
-  for (int cycle = 0; cycle < 150; ++cycle) {
+  const int cycles = qi_test::StressRounds("QI_STRESS_TIMER_CYCLES", 150);
+  for (int cycle = 0; cycle < cycles; ++cycle) {
     auto watch = std::make_shared<Watch>();
     auto timer = std::make_unique<TThreadedTimer>(nullptr);
     timer->SetInterval(1 + cycle % 3);
@@ -261,25 +270,42 @@ TEST_F(ThreadedTimer, ASettingChangedByAWorkerTickIsCarriedOutOnTheUiThread) {
   EXPECT_EQ(ticks.load(), 2);
 }
 
-TEST_F(ThreadedTimer, AWorkerTickFailureIsShownOnceAndDisablesTheTimer) {
-  for (bool sync : {true, false}) {
-    SCOPED_TRACE(sync ? "synchronised" : "on the worker");
-    const std::size_t before = backend_.MessageBoxes().size();
-    std::atomic<int> ticks{0};
-    TThreadedTimer timer(nullptr);
-    timer.SetSyncEvent(sync);
-    timer.SetInterval(5);
-    timer.SetOnTimer([&](TObject*) {
-      ++ticks;
-      throw EInvalidGraphic("Frame is broken");
-    });
-    ASSERT_TRUE(PumpUntil([&] { return backend_.MessageBoxes().size() > before; }));
-    PumpFor(100ms);
-    EXPECT_FALSE(timer.Enabled());
-    EXPECT_EQ(ticks.load(), 1);
-    ASSERT_EQ(backend_.MessageBoxes().size(), before + 1);
-    EXPECT_EQ(backend_.MessageBoxes().back().text, "Frame is broken.");
-    EXPECT_EQ(backend_.MessageBoxes().back().caption, "Test Program");
+TEST_F(ThreadedTimer, AWorkerTickFailureIsShownOnceAndDisablesTheTimerWhoseWorkerLivesOn) {
+  struct Failure {
+    const char* name;
+    std::function<void()> raise;
+    const char* shown;
+  };
+  const Failure failures[] = {
+      {"an exception", [] { throw EInvalidGraphic("Frame is broken"); }, "Frame is broken."},
+      {"anything else", [] { throw 42; }, "Unknown exception."},
+  };
+  for (const Failure& failure : failures) {
+    for (bool sync : {true, false}) {
+      SCOPED_TRACE(std::string(failure.name) + (sync ? ", synchronised" : ", on the worker"));
+      const std::size_t before = backend_.MessageBoxes().size();
+      std::atomic<int> ticks{0};
+      TThreadedTimer timer(nullptr);
+      timer.SetSyncEvent(sync);
+      timer.SetInterval(5);
+      timer.SetOnTimer([&](TObject*) {
+        ++ticks;
+        failure.raise();
+      });
+      ASSERT_TRUE(PumpUntil([&] { return backend_.MessageBoxes().size() > before; }));
+      PumpFor(100ms);
+      EXPECT_FALSE(timer.Enabled());
+      EXPECT_EQ(ticks.load(), 1);
+      ASSERT_EQ(backend_.MessageBoxes().size(), before + 1);
+      EXPECT_EQ(backend_.MessageBoxes().back().text, failure.shown);
+      EXPECT_EQ(backend_.MessageBoxes().back().caption, "Test Program");
+
+      times_.clear();
+      timer.SetSyncEvent(true);
+      timer.SetOnTimer(Recorder());
+      timer.SetEnabled(true);
+      EXPECT_TRUE(PumpUntil([&] { return !times_.empty(); })) << "the worker is gone";
+    }
   }
 }
 
@@ -326,24 +352,126 @@ TEST_F(ThreadedTimer, WithoutAWindowTimerTheSetterFailsAndKeepsTheWindow) {
 TEST_F(ThreadedTimer, WhileTheApplicationEndsTheWorkerTicksNoMore) {
   TThreadedTimer timer(nullptr);
   timer.SetInterval(5);
+  const int before = handedOver_;
   timer.SetOnTimer(Recorder());
-  ASSERT_TRUE(PumpUntil([&] { return !times_.empty(); }));
+  // A tick handed over just before the end, as a worker may do at any moment on a busy machine.
+  WaitForHandOver(before);
   application_->Terminate();
-  synchronize_queue::CheckSynchronize();  // a tick handed over before
-  times_.clear();
   PumpFor(100ms);
   EXPECT_TRUE(times_.empty());
 }
 
-TEST_F(ThreadedTimer, PriorityIsStoredAndAppliedWhenTheWorkerIsArmed) {
+#ifdef __linux__
+TEST_F(ThreadedTimer, ThePriorityIsStoredAndGivenToTheWorkerWhenItIsArmed) {
+  // Lowering a priority is always allowed; raising it again may need privileges.
+  const int ownNice = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+  if (ownNice > 5) GTEST_SKIP() << "the test runs at nice " << ownNice;
+  std::atomic<int> niceSeen{-100};
+  std::atomic<int> ticks{0};
   TThreadedTimer timer(nullptr);
+  timer.SetSyncEvent(false);  // the tick runs on the worker and reads its scheduling
   timer.SetThreaded(false);
   timer.SetThreadPriority(tpLower);  // stored only: the worker is not in use
   EXPECT_EQ(timer.ThreadPriority(), tpLower);
   timer.SetInterval(5);
-  timer.SetOnTimer(Recorder());
-  timer.SetThreaded(true);
-  EXPECT_TRUE(PumpUntil([&] { return !times_.empty(); }));
+  timer.SetOnTimer([&](TObject*) {
+    niceSeen = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    ++ticks;
+  });
+  struct Step {
+    std::function<void()> change;
+    int nice;
+  };
+  const Step steps[] = {
+      {[&] { timer.SetThreaded(true); }, 5},
+      {[&] { timer.SetThreadPriority(tpLowest); }, 10},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    const int after = ticks + 1;  // a tick under way may still run at the earlier priority
+    ASSERT_TRUE(PumpUntil([&] { return ticks > after; }));
+    EXPECT_EQ(niceSeen.load(), step.nice);
+  }
+}
+#endif
+
+// With ticks on the worker, no tick may start once destruction has begun: not while a descendant
+// releases what its ticks use, nor while an owner does.
+TEST_F(ThreadedTimer, UnsynchronisedTicksStopAsSoonAsDestructionBegins) {
+  struct Watch {
+    std::atomic<bool> begun{false};
+    std::atomic<int> ticks{0};
+    std::atomic<int> late{0};
+    void Count() {
+      ++ticks;
+      if (begun) ++late;
+    }
+    // As controls do: marks the component as being destroyed first, then takes its time.
+    void Begin(TComponent& component) {
+      component.Destroying();
+      begun = true;
+      std::this_thread::sleep_for(30ms);
+    }
+  };
+  class WatchedTimer : public TThreadedTimer {
+   public:
+    WatchedTimer(TComponent* owner, std::shared_ptr<Watch> watch)
+        : TThreadedTimer(owner), watch_(std::move(watch)) {}
+    ~WatchedTimer() override { watch_->Begin(*this); }
+    void Tick() override {
+      watch_->Count();
+      TThreadedTimer::Tick();
+    }
+
+   private:
+    std::shared_ptr<Watch> watch_;
+  };
+  class WatchedOwner : public TComponent {
+   public:
+    explicit WatchedOwner(std::shared_ptr<Watch> watch)
+        : TComponent(nullptr), watch_(std::move(watch)) {}
+    ~WatchedOwner() override { watch_->Begin(*this); }
+
+   private:
+    std::shared_ptr<Watch> watch_;
+  };
+  for (bool byOwner : {false, true}) {
+    SCOPED_TRACE(byOwner ? "its owner's destruction" : "its own destruction");
+    auto watch = std::make_shared<Watch>();
+    TComponent* destroyed;
+    TThreadedTimer* timer;
+    if (byOwner) {
+      destroyed = new WatchedOwner(watch);
+      timer = new TThreadedTimer(destroyed);
+    } else {
+      timer = new WatchedTimer(nullptr, watch);
+      destroyed = timer;
+    }
+    timer->SetSyncEvent(false);
+    timer->SetInterval(1);
+    timer->SetOnTimer([watch](TObject*) { watch->Count(); });
+    const auto until = Clock::now() + 5s;
+    while (watch->ticks < 3 && Clock::now() < until)
+      std::this_thread::sleep_for(1ms);
+    ASSERT_GE(watch->ticks.load(), 3);
+    delete destroyed;
+    EXPECT_EQ(watch->late.load(), 0);
+  }
+}
+
+TEST_F(ThreadedTimer, ATimerFreedByItsOwnUnsynchronisedTickEnds) {
+  std::atomic<bool> freed{false};
+  auto* timer = new TThreadedTimer(nullptr);
+  timer->SetSyncEvent(false);
+  timer->SetInterval(5);
+  timer->SetOnTimer([&freed](TObject* sender) {
+    delete sender;
+    freed = true;
+  });
+  const auto until = Clock::now() + 5s;
+  while (!freed && Clock::now() < until)
+    std::this_thread::sleep_for(1ms);
+  EXPECT_TRUE(freed.load()) << "the timer's destruction waits for the tick that runs it";
 }
 
 // The application goes while timers it owns still run, sleep, or wait to hand a tick over: its

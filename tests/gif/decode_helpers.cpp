@@ -1,36 +1,30 @@
 #include "decode_helpers.h"
 
 #include "framework/core/memory_stream.h"
-#include "gif/decode_to_dib.h"
-#include "gif/dib_header.h"
-#include "gif/gif_image.h"
-#include "gif/image_size.h"
-#include "gif/lzw_decoder.h"
+#include "gif/codec/decode_to_dib.h"
+#include "gif/codec/gif_image_model.h"
+#include "gif/codec/lzw_decoder.h"
 #include "giflib_oracle.h"
 
 RawDecode DecodeRaw(const std::vector<std::uint8_t>& data, int width, int height, int frameBits,
-                    bool interlaced, bool tolerant, const TCodecProgress& progress) {
-  const TDibInfo info{width, height,
-                      static_cast<std::uint16_t>(frameBits == 1   ? 1
-                                                 : frameBits <= 4 ? 4
-                                                                  : 8)};
-  const std::int64_t imageSize = CheckedBitmapBytes(width, height, info.bitCount);
+                    bool interlaced, TDamagePolicy damage, const TCodecProgress& progress) {
+  const BITMAPINFOHEADER info = FrameDibHeader(width, height, frameBits);
   TMemoryStream dib;
-  WriteDibHeaders(dib, info, imageSize, {});
+  WriteBmpHeaders(dib, info, std::vector<RGBQUAD>(std::size_t{1} << info.biBitCount));
   const std::int64_t offset = dib.Size();
-  dib.SetSize(offset + imageSize);
+  dib.SetSize(offset + info.biSizeImage);
   TMemoryStream source(data);
   RawDecode result;
   LzwDecode(source, info, interlaced, progress, result.corrupt, dib.Memory() + offset,
-            static_cast<std::uint8_t>(frameBits), tolerant);
+            static_cast<std::uint8_t>(frameBits), damage);
   result.indexes = ReadDibPixels(dib).indexes;
   return result;
 }
 
 DecodedFrame DecodeGifFrame(const std::vector<std::uint8_t>& gif, int index) {
-  TGIFImage image;
+  TGIFImageModel image;
   TMemoryStream stream(gif);
-  image.ReadGif(stream.Size(), stream, false);
+  image.ReadGifContent(stream.Size(), stream);
   TMemoryStream dib;
   DecodeToDib(*image.FrameAt(index), dib);
   return {ReadDibPixels(dib), image.FrameAt(index)->Corrupted()};

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "dib_pixels.h"
-#include "gif/codec_progress.h"
+#include "gif/codec/codec_progress.h"
+#include "gif/codec/lzw_decoder.h"
 
 // One frame decoded straight through LzwDecode: colour indexes top row first, and the damage
 // flag.
@@ -14,7 +15,7 @@ struct RawDecode {
 };
 
 RawDecode DecodeRaw(const std::vector<std::uint8_t>& data, int width, int height, int frameBits,
-                    bool interlaced = false, bool tolerant = true,
+                    bool interlaced = false, TDamagePolicy damage = TDamagePolicy::Tolerate,
                     const TCodecProgress& progress = {});
 
 // Frame index of a GIF read without decoding, then decoded through DecodeToDib.

@@ -3,33 +3,24 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "framework/core/little_endian.h"
 #include "framework/core/memory_stream.h"
-#include "gif/image_size.h"
-
-namespace {
-
-std::uint32_t Read32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-  std::uint32_t value;
-  std::memcpy(&value, bytes.data() + at, 4);
-  return value;
-}
-
-}  // namespace
+#include "framework/graphics/pixel_buffer.h"
 
 DibPixels ReadDibPixels(const TMemoryStream& dib) {
   const std::vector<std::uint8_t>& bytes = dib.Bytes();
   if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') throw std::runtime_error("no BMP");
   DibPixels result;
-  result.fileSize = Read32(bytes, 2);
-  result.pixelOffset = Read32(bytes, 10);
-  result.width = static_cast<int>(Read32(bytes, 18));
-  result.height = static_cast<int>(Read32(bytes, 22));
-  result.bitCount = bytes[28] | bytes[29] << 8;
-  result.imageSize = Read32(bytes, 34);
+  result.fileSize = ReadLittleEndian32(bytes, 2);
+  result.pixelOffset = ReadLittleEndian32(bytes, 10);
+  result.width = static_cast<int>(ReadLittleEndian32(bytes, 18));
+  result.height = static_cast<int>(ReadLittleEndian32(bytes, 22));
+  result.bitCount = ReadLittleEndian16(bytes, 28);
+  result.imageSize = ReadLittleEndian32(bytes, 34);
   const int entries = 1 << result.bitCount;
   result.palette.resize(static_cast<std::size_t>(entries));
   std::memcpy(result.palette.data(), bytes.data() + 54, 4 * static_cast<std::size_t>(entries));
-  const auto rowBytes = static_cast<std::size_t>(DibRowBytes(result.width, result.bitCount));
+  const std::size_t rowBytes = *pixel_buffer::RowBytes(result.width, result.bitCount);
   if (bytes.size() < result.pixelOffset + rowBytes * static_cast<std::size_t>(result.height)) {
     throw std::runtime_error("BMP rows cut short");
   }

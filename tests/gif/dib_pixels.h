@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "gif/color_table.h"
+#include "framework/graphics/dib_format.h"
 
 class TMemoryStream;
 
@@ -16,7 +16,7 @@ struct DibPixels {
   std::uint32_t fileSize = 0;
   std::uint32_t pixelOffset = 0;
   std::uint32_t imageSize = 0;
-  std::vector<RgbQuad> palette;
+  std::vector<RGBQUAD> palette;
   std::vector<std::uint8_t> indexes;
   std::vector<std::uint8_t> rowPadding;  // the bytes after the last pixel of every row
 };

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/core/memory_stream.h"
-#include "gif/color_table.h"
+#include "gif/codec/color_table.h"
 
 // Colour i of the tables GifBuilder writes.
 GifRgb TestColor(int index);

@@ -2,30 +2,16 @@
 // tests/main/expected. After a deliberate change of the window's look, write them afresh with
 //   QI_WRITE_EXPECTED=1 build/tests/main/qi_main_tests --gtest_filter='PageImages*'
 // and look at every one of them before committing.
-#include <cstdlib>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "animation/gif_animator.h"
 #include "quick_form_fixture.h"
-#include "support/reference_png.h"
+#include "support/golden_picture.h"
 
 namespace {
-
-// The window's picture (0xAARRGGBB) as an opaque PNG picture.
-ReferencePng AsPng(const TArgbImage& shown) {
-  ReferencePng picture;
-  picture.width = shown.width;
-  picture.height = shown.height;
-  picture.rgba.reserve(shown.pixels.size() * 4);
-  for (const std::uint32_t pixel : shown.pixels) {
-    for (const int shift : {16, 8, 0})
-      picture.rgba.push_back(static_cast<std::uint8_t>(pixel >> shift));
-    picture.rgba.push_back(0xFF);
-  }
-  return picture;
-}
 
 struct PageTour {
   const char* name;
@@ -35,30 +21,10 @@ struct PageTour {
 
 class PageImagesTest : public QuickFormTest, public ::testing::WithParamInterface<PageTour> {
  protected:
-  // Compares what the window shows with the expected picture of that name (or writes it).
+  // Compares what the window shows with the expected picture of that name.
   void ExpectPicture(const std::string& name) {
-    const std::string expectedFile = std::string(QI_EXPECTED_DIR) + "/" + name + ".png";
-    const ReferencePng shown = AsPng(Window().Frame());
-    if (std::getenv("QI_WRITE_EXPECTED") != nullptr) {
-      ASSERT_TRUE(WriteReferencePng(shown, expectedFile)) << expectedFile;
-      return;
-    }
-    const auto expected = ReadReferencePng(expectedFile);
-    ASSERT_TRUE(expected) << "no expected picture " << expectedFile;
-    ASSERT_EQ(shown.width, expected->width);
-    ASSERT_EQ(shown.height, expected->height);
-    int differing = 0;
-    for (int y = 0; y < shown.height; ++y) {
-      for (int x = 0; x < shown.width; ++x) {
-        if (shown.Color(x, y) != expected->Color(x, y)) ++differing;
-      }
-    }
-    if (differing != 0) {
-      const std::string actualFile = ::testing::TempDir() + name + ".actual.png";
-      WriteReferencePng(shown, actualFile);
-      ADD_FAILURE() << name << ": " << differing << " pixels differ from " << expectedFile
-                    << "; the window showed " << actualFile;
-    }
+    ExpectGoldenPicture(PictureOf(Window().Frame()),
+                        std::filesystem::path(QI_EXPECTED_DIR) / (name + ".png"));
   }
 };
 

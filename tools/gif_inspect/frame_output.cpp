@@ -4,7 +4,7 @@
 
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/bitmap.h"
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "gif/gif_image.h"
+#include "gif/picture/gif_image.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "frame_output.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
-#include "gif/decode_to_dib.h"
-#include "gif/gif_image.h"
+#include "gif/codec/decode_to_dib.h"
+#include "gif/picture/gif_image.h"
 #include "gif_report.h"
 #include "inspect_options.h"
 

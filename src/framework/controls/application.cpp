@@ -4,6 +4,7 @@
 #include "framework/controls/screen.h"
 #include "framework/controls/window_timers.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/messages.h"
 #include "framework/core/synchronize_queue.h"
 #include "framework/platform/window_backend.h"
 #include "framework/platform/window_object.h"
@@ -32,8 +33,6 @@ TApplication::~TApplication() {
   // own) go, so none of them can wait for a loop that no longer runs.
   synchronize_queue::SetWakeUp(nullptr);
   synchronize_queue::Shutdown();
-  // Workers still waiting for the UI thread are released before the forms (and the timers they
-  // own) go, so none of them can wait for a loop that no longer runs.
   Destroying();
   DestroyComponents();
   Screen = nullptr;
@@ -142,6 +141,8 @@ void TApplication::HandleException(TObject*) {
     // Silent by design: it only ends the current operation.
   } catch (const std::exception& error) {
     ShowException(error);
+  } catch (...) {
+    ShowException(Exception(messages::kUnknownException));
   }
 }
 

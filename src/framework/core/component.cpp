@@ -36,6 +36,7 @@ void TComponent::Loaded() {
 void TComponent::Destroying() {
   if (InState(csDestroying)) return;
   IncludeState(csDestroying);
+  BeforeDestruction();
   for (TComponent* component : components_)
     component->Destroying();
 }

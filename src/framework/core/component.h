@@ -39,7 +39,8 @@ class TComponent : public TPersistent {
   // Called once the whole form has been read; ends the loading state.
   virtual void Loaded();
 
-  // Marks this component and everything it owns as being destroyed.
+  // Marks this component and everything it owns as being destroyed; each of them runs
+  // BeforeDestruction the first time.
   void Destroying();
   // Frees the owned components, last first. A class whose owned components reach back into it while
   // they go calls this first in its own destructor.
@@ -53,6 +54,12 @@ class TComponent : public TPersistent {
   virtual TNotifyEvent MethodAddress(std::string_view name);
   // The owner's field table: stores component in the field of that name; false when none fits.
   virtual bool BindField(std::string_view name, TComponent* component);
+
+ protected:
+  // Runs once, when the component is first marked as being destroyed: by its owner's destruction,
+  // or by the first destructor that calls Destroying (a descendant's, when it begins with it). The
+  // place to stop what reaches into the object from other threads before any destructor goes on.
+  virtual void BeforeDestruction() {}
 
  private:
   void Insert(TComponent* component);

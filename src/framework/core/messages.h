@@ -13,6 +13,8 @@ inline constexpr const char* kResNotFound = "Resource %s not found";
 inline constexpr const char* kOutOfResources = "Out of system resources";
 inline constexpr const char* kOutOfMemory = "Out of memory";
 inline constexpr const char* kNoTimers = "Not enough timers available";
+// Shown for something thrown that is not an exception at all.
+inline constexpr const char* kUnknownException = "Unknown exception";
 inline constexpr const char* kRegSetDataFailed = "Failed to set data for '%s'";
 inline constexpr const char* kSeekError = "Invalid stream position";
 inline constexpr const char* kSynchronizeCancelled =

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/little_endian.h"
 #include "framework/core/messages.h"
 
 std::int64_t TStream::Size() {
@@ -31,14 +32,13 @@ std::uint8_t TStream::ReadByte() {
 std::uint16_t TStream::ReadUInt16() {
   std::uint8_t bytes[2];
   ReadBuffer(bytes, 2);
-  return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
+  return ReadLittleEndian16(bytes);
 }
 
 std::uint32_t TStream::ReadUInt32() {
   std::uint8_t bytes[4];
   ReadBuffer(bytes, 4);
-  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+  return ReadLittleEndian32(bytes);
 }
 
 void TStream::WriteUInt16(std::uint16_t value) {

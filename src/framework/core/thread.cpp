@@ -24,7 +24,7 @@ TThread::~TThread() {
   changed_.notify_all();
   lock.unlock();
   if (synchronize_queue::InMainThread()) {
-    synchronize_queue::WaitUntil([this] { return finished_.load(); });
+    synchronize_queue::WaitUntil([this] { return Finished(); });
   }
   thread_.join();
 }
@@ -67,21 +67,21 @@ void TThread::SetPriority(TThreadPriority value) {
   if (priority_ == value) return;
   priority_ = value;
   // Once finished, the kernel may hand the id to another thread.
-  if (tid_ != 0 && !finished_.load()) ApplyThreadPriority(tid_, value);
+  if (tid_ != 0 && !Finished()) ApplyThreadPriority(tid_, value);
 }
 
 void TThread::WaitFor() {
   {
     std::lock_guard lock(mutex_);
-    if (!launched_) throw EThread(messages::kThreadNotStarted);
+    if (stage_.load() == TStage::kNotStarted) throw EThread(messages::kThreadNotStarted);
   }
   if (FreeOnTerminate()) throw EThread(messages::kThreadFreesItself);
   if (synchronize_queue::InMainThread()) {
-    synchronize_queue::WaitUntil([this] { return finished_.load(); });
+    synchronize_queue::WaitUntil([this] { return Finished(); });
     return;
   }
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return finished_.load(); });
+  changed_.wait(lock, [this] { return Finished(); });
 }
 
 std::exception_ptr TThread::FatalException() const {
@@ -144,7 +144,7 @@ void TThread::Finish(std::exception_ptr error) {
   {
     std::lock_guard lock(mutex_);
     fatalException_ = std::move(error);
-    finished_.store(true);
+    stage_.store(TStage::kFinished);
     changed_.notify_all();
   }
   // From here on the creator may delete this object; only the queue is touched.
@@ -161,13 +161,13 @@ void TThread::WaitWhileSuspended(std::unique_lock<std::mutex>& lock) {
 }
 
 void TThread::LaunchIfDue() {
-  if (launched_ || suspendCount_ > 0) return;
+  if (stage_.load() != TStage::kNotStarted || suspendCount_ > 0) return;
   // The worker's first step takes mutex_, which the caller holds: it sees thread_ and workerId_.
   try {
     thread_ = std::thread(&TThread::Run, this);
   } catch (const std::system_error&) {
     throw EOutOfResources(messages::kOutOfResources);  // a later Resume or Start tries again
   }
-  launched_ = true;
+  stage_.store(TStage::kRunning);
   workerId_ = thread_.get_id();
 }

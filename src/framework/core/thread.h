@@ -81,22 +81,26 @@ class TThread : public TObject {
   void Synchronize(const std::function<void()>& method);
 
  private:
+  // Where the worker is in its life. A thread that frees itself never reaches kFinished: it is
+  // gone instead.
+  enum class TStage { kNotStarted, kRunning, kFinished };
+
   void Run();
   void Finish(std::exception_ptr error);
   void SuspensionPoint();
   void WaitWhileSuspended(std::unique_lock<std::mutex>& lock);
   void LaunchIfDue();
   bool OnWorker() const { return std::this_thread::get_id() == workerId_; }  // mutex_ held
+  bool Finished() const { return stage_.load() == TStage::kFinished; }
 
   mutable std::mutex mutex_;
   std::condition_variable changed_;  // suspension count, terminated or finished changed
   int suspendCount_;
-  bool launched_ = false;
   long tid_ = 0;  // the worker's kernel id once it runs, for priority changes
   TThreadPriority priority_ = tpNormal;
   std::exception_ptr fatalException_;
   std::atomic<bool> terminated_{false};
-  std::atomic<bool> finished_{false};
+  std::atomic<TStage> stage_{TStage::kNotStarted};
   std::atomic<bool> freeOnTerminate_{false};
   std::thread::id workerId_;
   std::thread thread_;

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "framework/graphics/bitmap_object.h"
+#include "framework/graphics/dib_format.h"
 
 class TStream;
 
@@ -19,11 +21,13 @@ TBitmapHandle ReadBmp(std::span<const std::uint8_t> bytes);
 // a colour table of all 2^depth entries.
 void WriteBmp(TStream& stream, const TBitmapObject& bitmap);
 
-// Bytes of a bitmap's info header and colour table as written below.
+// The info header of a bitmap at its own depth, with the given height field, and its colour table
+// (all 2^depth entries for 1, 4 and 8 bits, none above), as the bitmap file image and the icon file
+// share them.
+BITMAPINFOHEADER DibHeaderOf(const TBitmapObject& bitmap, std::int32_t heightField,
+                             std::uint32_t imageSize);
+std::vector<RGBQUAD> DibColorTableOf(const TBitmapObject& bitmap);
+// Bytes of a bitmap's info header and colour table as written.
 std::size_t DibHeaderBytes(const TBitmapObject& bitmap);
-// Writes the info header (with the given height field) and colour table of a bitmap, as the bitmap
-// file image and the icon file share them.
-void WriteDibHeader(TStream& stream, const TBitmapObject& bitmap, std::int32_t heightField,
-                    std::uint32_t imageSize);
 // Writes the pixel rows bottom-up.
 void WriteDibRows(TStream& stream, const TBitmapObject& bitmap);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/little_endian.h"
 #include "framework/graphics/dib_access.h"
 #include "framework/graphics/pixel_buffer.h"
 
@@ -18,16 +19,6 @@ namespace {
 
 constexpr std::size_t kCoreHeader = 12;
 constexpr std::size_t kInfoHeader = 40;
-
-std::uint16_t Read16(std::span<const std::uint8_t> data, std::size_t at) {
-  return static_cast<std::uint16_t>(data[at] | data[at + 1] << 8);
-}
-
-std::uint32_t Read32(std::span<const std::uint8_t> data, std::size_t at) {
-  return static_cast<std::uint32_t>(data[at]) | static_cast<std::uint32_t>(data[at + 1]) << 8 |
-         static_cast<std::uint32_t>(data[at + 2]) << 16 |
-         static_cast<std::uint32_t>(data[at + 3]) << 24;
-}
 
 bool KnownHeaderSize(std::size_t size) {
   return size == kCoreHeader || size == kInfoHeader || size == 52 || size == 56 || size == 64 ||
@@ -56,14 +47,14 @@ void CheckFormat(const TDibInfo& info, const std::string& message) {
 void ReadDimensions(std::span<const std::uint8_t> dib, TDibInfo& info, const std::string& message) {
   std::int64_t width, height;
   if (info.headerBytes == kCoreHeader) {
-    width = Read16(dib, 4);
-    height = Read16(dib, 6);
-    info.bitsPerPixel = Read16(dib, 10);
+    width = ReadLittleEndian16(dib, 4);
+    height = ReadLittleEndian16(dib, 6);
+    info.bitsPerPixel = ReadLittleEndian16(dib, 10);
   } else {
-    width = static_cast<std::int32_t>(Read32(dib, 4));
-    height = static_cast<std::int32_t>(Read32(dib, 8));
-    info.bitsPerPixel = Read16(dib, 14);
-    info.compression = Read32(dib, 16);
+    width = static_cast<std::int32_t>(ReadLittleEndian32(dib, 4));
+    height = static_cast<std::int32_t>(ReadLittleEndian32(dib, 8));
+    info.bitsPerPixel = ReadLittleEndian16(dib, 14);
+    info.compression = ReadLittleEndian32(dib, 16);
   }
   if (width <= 0 || height == 0) RaiseInvalid(message, "zero or negative dimensions");
   CheckFormat(info, message);
@@ -84,7 +75,7 @@ void ReadMasks(std::span<const std::uint8_t> dib, TDibInfo& info, std::size_t& a
     const std::size_t place = info.headerBytes == kInfoHeader ? at : kInfoHeader;
     if (place + 12 > dib.size()) RaiseInvalid(message, "bit-field masks past the end");
     for (int i = 0; i < 3; ++i)
-      info.masks[i] = Read32(dib, place + 4 * static_cast<std::size_t>(i));
+      info.masks[i] = ReadLittleEndian32(dib, place + 4 * static_cast<std::size_t>(i));
     if (info.headerBytes == kInfoHeader) at += 12;
   } else if (info.bitsPerPixel == 16) {
     info.masks[0] = 0x7C00;
@@ -103,7 +94,7 @@ void ReadColorTable(std::span<const std::uint8_t> dib, TDibInfo& info, std::size
                     const std::string& message) {
   const bool core = info.headerBytes == kCoreHeader;
   const std::uint64_t entrySize = core ? 3 : 4;
-  std::uint64_t count = core ? 0 : Read32(dib, 32);
+  std::uint64_t count = core ? 0 : ReadLittleEndian32(dib, 32);
   if (info.bitsPerPixel <= 8 && (count == 0 || core)) count = std::uint64_t{1} << info.bitsPerPixel;
   if (at + count * entrySize > dib.size()) RaiseInvalid(message, "colour table past the end");
   const std::uint64_t used = std::min<std::uint64_t>(count, info.bitsPerPixel <= 8 ? 256 : 0);
@@ -147,7 +138,7 @@ void ConvertBitFieldRow(const TDibInfo& info, const std::uint8_t* source, std::u
 TDibInfo ReadDibInfo(std::span<const std::uint8_t> dib, const std::string& message) {
   if (dib.size() < 4) RaiseInvalid(message, "header cut short");
   TDibInfo info;
-  info.headerBytes = Read32(dib, 0);
+  info.headerBytes = ReadLittleEndian32(dib, 0);
   if (!KnownHeaderSize(info.headerBytes)) RaiseInvalid(message, "unknown header size");
   if (dib.size() < info.headerBytes) RaiseInvalid(message, "header cut short");
   ReadDimensions(dib, info, message);
@@ -158,14 +149,10 @@ TDibInfo ReadDibInfo(std::span<const std::uint8_t> dib, const std::string& messa
   return info;
 }
 
-std::size_t DibRowBytes(const TDibInfo& info) {
-  return *pixel_buffer::RowBytes(info.width, info.bitsPerPixel);
-}
-
 TBitmapHandle ReadDibPixels(const TDibInfo& info, int rows, std::span<const std::uint8_t> pixels,
                             const std::string& message) {
   if (rows < 1) RaiseInvalid(message, "zero or negative dimensions");
-  const std::size_t stride = DibRowBytes(info);
+  const std::size_t stride = *pixel_buffer::RowBytes(info.width, info.bitsPerPixel);
   // Tolerated: a last row without its padding, which some writers leave out.
   const std::size_t lastRow = (static_cast<std::size_t>(info.width) * info.bitsPerPixel + 7) / 8;
   if (pixels.size() < stride * static_cast<std::size_t>(rows - 1) + lastRow)

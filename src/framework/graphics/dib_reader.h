@@ -32,7 +32,4 @@ TDibInfo ReadDibInfo(std::span<const std::uint8_t> dib, const std::string& messa
 TBitmapHandle ReadDibPixels(const TDibInfo& info, int rows, std::span<const std::uint8_t> pixels,
                             const std::string& message);
 
-// Bytes one stored row takes at info's width and depth.
-std::size_t DibRowBytes(const TDibInfo& info);
-
 [[noreturn]] void RaiseInvalid(const std::string& message, const char* reason);

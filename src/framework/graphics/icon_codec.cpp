@@ -3,25 +3,18 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/core/little_endian.h"
 #include "framework/core/stream.h"
 #include "framework/graphics/bmp_codec.h"
 #include "framework/graphics/dib_reader.h"
 #include "framework/graphics/graphics_messages.h"
+#include "framework/graphics/pixel_buffer.h"
 
 namespace {
 
 constexpr std::size_t kDirectoryHeader = 6;
 constexpr std::size_t kDirectoryEntry = 16;
 constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-
-std::uint16_t Read16(std::span<const std::uint8_t> data, std::size_t at) {
-  return static_cast<std::uint16_t>(data[at] | data[at + 1] << 8);
-}
-
-std::uint32_t Read32(std::span<const std::uint8_t> data, std::size_t at) {
-  return static_cast<std::uint32_t>(Read16(data, at)) |
-         static_cast<std::uint32_t>(Read16(data, at + 2)) << 16;
-}
 
 struct DirectoryEntry {
   int height;  // 0 stands for 256
@@ -33,9 +26,10 @@ DirectoryEntry ReadEntry(std::span<const std::uint8_t> bytes, std::size_t at, bo
                          const std::string& message) {
   DirectoryEntry entry;
   entry.height = bytes[at + 1] == 0 ? 256 : bytes[at + 1];
-  if (cursor) entry.hotSpot = {Read16(bytes, at + 4), Read16(bytes, at + 6)};
-  const std::uint64_t size = Read32(bytes, at + 8);
-  const std::uint64_t offset = Read32(bytes, at + 12);
+  if (cursor)
+    entry.hotSpot = {ReadLittleEndian16(bytes, at + 4), ReadLittleEndian16(bytes, at + 6)};
+  const std::uint64_t size = ReadLittleEndian32(bytes, at + 8);
+  const std::uint64_t offset = ReadLittleEndian32(bytes, at + 12);
   if (offset + size > bytes.size()) RaiseInvalid(message, "image data past the end");
   entry.data = bytes.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
   return entry;
@@ -64,7 +58,8 @@ TBitmapHandle ReadMask(const TDibInfo& colorInfo, int rows, std::span<const std:
   maskInfo.height = rows;
   maskInfo.bitsPerPixel = 1;
   maskInfo.table = DefaultColorTable(1);
-  if (rest.size() >= DibRowBytes(maskInfo) * static_cast<std::size_t>(rows)) {
+  if (rest.size() >= *pixel_buffer::RowBytes(maskInfo.width, maskInfo.bitsPerPixel) *
+                         static_cast<std::size_t>(rows)) {
     return ReadDibPixels(maskInfo, rows, rest, message);
   }
   TBitmapHandle opaque(TBitmapObject::Create(colorInfo.width, rows, 1));
@@ -78,7 +73,8 @@ TIconImage ReadImage(const DirectoryEntry& entry, const std::string& message) {
   const auto pixels = entry.data.subspan(info.headerBytes);
   TBitmapHandle color = ReadDibPixels(info, rows, pixels, message);
   const std::size_t colorBytes =
-      std::min(pixels.size(), DibRowBytes(info) * static_cast<std::size_t>(rows));
+      std::min(pixels.size(), *pixel_buffer::RowBytes(info.width, info.bitsPerPixel) *
+                                  static_cast<std::size_t>(rows));
   TBitmapHandle mask = ReadMask(info, rows, pixels.subspan(colorBytes), message);
   return TIconImage(std::move(color), std::move(mask), entry.hotSpot);
 }
@@ -110,10 +106,10 @@ bool TIconImage::HasAlpha() const {
 TIconFile ReadIconFile(std::span<const std::uint8_t> bytes) {
   const std::string message = graphics_messages::kInvalidIcon;
   if (bytes.size() < kDirectoryHeader) RaiseInvalid(message, "header cut short");
-  const std::uint16_t type = Read16(bytes, 2);
-  if (Read16(bytes, 0) != 0 || (type != 1 && type != 2))
+  const std::uint16_t type = ReadLittleEndian16(bytes, 2);
+  if (ReadLittleEndian16(bytes, 0) != 0 || (type != 1 && type != 2))
     RaiseInvalid(message, "not an icon or cursor");
-  const std::size_t count = Read16(bytes, 4);
+  const std::size_t count = ReadLittleEndian16(bytes, 4);
   if (count == 0) RaiseInvalid(message, "no images");
   if (kDirectoryHeader + count * kDirectoryEntry > bytes.size())
     RaiseInvalid(message, "directory past the end");
@@ -155,7 +151,8 @@ void WriteIconFile(TStream& stream, const TIconFile& file) {
   for (const TIconImage& image : file.images) {
     const std::uint32_t imageSize =
         static_cast<std::uint32_t>(image.color->ImageSize() + image.mask->ImageSize());
-    WriteDibHeader(stream, *image.color, 2 * image.color->Height(), imageSize);
+    WriteDibHeader(stream, DibHeaderOf(*image.color, 2 * image.color->Height(), imageSize),
+                   DibColorTableOf(*image.color));
     WriteDibRows(stream, *image.color);
     WriteDibRows(stream, *image.mask);
   }

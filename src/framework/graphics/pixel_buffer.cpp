@@ -30,7 +30,7 @@ bool SideInRange(int side) {
 }  // namespace
 
 std::optional<std::size_t> RowBytes(int width, int bitsPerPixel) {
-  if (!SideInRange(width) || !KnownDepth(bitsPerPixel)) return std::nullopt;
+  if (width < 0 || width > kMaxSide || !KnownDepth(bitsPerPixel)) return std::nullopt;
   // Both factors are small (16384 x 32), so the product cannot overflow.
   const std::size_t bits = static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel);
   return (bits + 31) / 32 * 4;
@@ -38,7 +38,7 @@ std::optional<std::size_t> RowBytes(int width, int bitsPerPixel) {
 
 std::optional<std::size_t> Size(int width, int height, int bitsPerPixel) {
   const auto row = RowBytes(width, bitsPerPixel);
-  if (!row || !SideInRange(height)) return std::nullopt;
+  if (!row || !SideInRange(width) || !SideInRange(height)) return std::nullopt;
   if (*row > kMaxBytes / static_cast<std::size_t>(height)) return std::nullopt;
   return *row * static_cast<std::size_t>(height);
 }

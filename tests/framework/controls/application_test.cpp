@@ -17,8 +17,8 @@ TEST_F(Application_, AnExceptionInAHandlerIsShownWithTheTitleAndAFullStopAndTheL
   button->SetParent(form);
   int clicks = 0;
   button->SetOnClick([&](TObject*) {
-    ++clicks;
-    throw EResNotFound("Resource KALDCURSOR not found");
+    if (++clicks == 1) throw EResNotFound("Resource KALDCURSOR not found");
+    throw 42;  // not even a standard exception
   });
   form->Show();
   backend_.Click(NativeOf(form), 10, 10);
@@ -31,6 +31,7 @@ TEST_F(Application_, AnExceptionInAHandlerIsShownWithTheTitleAndAFullStopAndTheL
   EXPECT_EQ(shown.text, "Resource KALDCURSOR not found.");
   EXPECT_EQ(shown.flags, MB_OK | MB_ICONERROR);
   EXPECT_EQ(shown.owner, NativeOf(form));
+  EXPECT_EQ(backend_.MessageBoxes()[1].text, "Unknown exception.");
 }
 
 TEST_F(Application_, AbortIsSilent) {

@@ -57,7 +57,7 @@ next_step() {
 walk_init_tour() {
   local name=$1 date=$2 how=$3 choice=$4 expected=$5
   use_wine_prefix
-  QUICK_INTRO_TOUR_DATE=$date start_program init
+  start_program "$date" init
   local window caption steps step
   window=$(find_window)
   caption=$(caption_of "$window")
@@ -91,7 +91,7 @@ check_replacement_pictures() {
   cp "$root/resources/pictures/image8.gif" "$folder/Images/tray-xp.gif"
   cp "$root/resources/pictures/bullet.gif" "$folder/Images/outoftray-xp.gif"
   program="$folder/$(basename "$program")"
-  QUICK_INTRO_TOUR_DATE=2026-06-15 start_program init
+  start_program 2026-06-15 init
   local window
   window=$(find_window)
   click_next "$window"
@@ -122,7 +122,7 @@ check_registry_failure() {
   wineserver -p
   WINEDEBUG=-all wine "$QI_VOLATILE_KEY_TOOL" 'Software\Vesperan' ||
     fail "the volatile key could not be made"
-  QUICK_INTRO_TOUR_DATE=2026-06-15 start_program init
+  start_program 2026-06-15 init
   local window box attempt
   window=$(find_window)
   for attempt in 1 2; do

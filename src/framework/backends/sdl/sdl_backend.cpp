@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include <SDL.h>
@@ -11,12 +12,20 @@
 #include "framework/backends/sdl/sdl_events.h"
 #include "framework/backends/sdl/sdl_message_box.h"
 #include "framework/backends/sdl/sdl_window.h"
+#include "framework/backends/sdl/x11_pixels_per_inch.h"
 #include "framework/core/exceptions.h"
 
 namespace {
 
-// Linux desktops report no usable pixels per inch through SDL; the framework's standard is 96.
-constexpr int kPixelsPerInch = 96;
+// The framework's standard, and what desktops mean when they say nothing.
+constexpr int kStandardPixelsPerInch = 96;
+
+// On X11 the desktop's own setting. SDL's display DPI is not used: it is the monitor's physical
+// density (and Xvfb's default 100), which says nothing about how large the user wants things.
+int DisplayPixelsPerInch() {
+  if (std::string_view(SDL_GetCurrentVideoDriver()) != "x11") return kStandardPixelsPerInch;
+  return XftPixelsPerInch().value_or(kStandardPixelsPerInch);
+}
 
 }  // namespace
 
@@ -24,10 +33,15 @@ TSdlBackend::TSdlBackend() {
   // Closing our last window is the program's business (its close event), not a quit request.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // We present one software buffer: without this, SDL on X11 makes a hidden OpenGL window and
+  // context only to decide how to present it, which costs start-up time and loads the whole of
+  // Mesa. Normal priority: SDL_FRAMEBUFFER_ACCELERATION in the environment still decides.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     throw Exception(std::string("Cannot start the display: ") + SDL_GetError());
   }
   wakeEvent_ = SDL_RegisterEvents(1);
+  pixelsPerInch_ = DisplayPixelsPerInch();
 }
 
 TSdlBackend::~TSdlBackend() {
@@ -40,12 +54,12 @@ std::unique_ptr<TNativeWindow> TSdlBackend::CreateWindow(const TWindowParams& pa
 }
 
 HCURSOR TSdlBackend::CreateCursor(const TCursorImage& image) {
-  return MakeSdlCursor(image);
+  return new TSdlCursor(image);
 }
 
 HCURSOR TSdlBackend::SystemCursor(TSystemCursor kind) {
   auto& cursor = systemCursors_[kind];
-  if (cursor == nullptr) cursor.reset(MakeSdlSystemCursor(kind));
+  if (cursor == nullptr) cursor = std::make_unique<TSdlCursor>(kind);
   return cursor.get();
 }
 
@@ -96,5 +110,5 @@ std::uint64_t TSdlBackend::NowMs() {
 }
 
 int TSdlBackend::ScreenPixelsPerInch() {
-  return kPixelsPerInch;
+  return pixelsPerInch_;
 }

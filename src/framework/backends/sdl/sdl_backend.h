@@ -8,7 +8,7 @@
 #include "framework/platform/window_aware_services.h"
 #include "framework/platform/window_backend.h"
 
-struct TSdlCursor;
+class TSdlCursor;
 
 // The desktop backend on SDL2: windows present our pixels through their window surface, cursors
 // are SDL colour cursors made from our pictures, message boxes are SDL's. Works with any SDL
@@ -33,6 +33,7 @@ class TSdlBackend : public TWindowBackend {
   // Takes the next event that means something to the framework, without waiting.
   std::optional<TInputEvent> Poll();
 
+  int pixelsPerInch_ = 0;  // the display's, asked once at start
   std::uint32_t wakeEvent_ = 0;
   bool wakePending_ = false;  // a wake-up seen while only looking
   std::map<TSystemCursor, std::unique_ptr<TSdlCursor>> systemCursors_;

@@ -2,63 +2,58 @@
 
 #include "framework/backends/sdl/sdl_surface.h"
 
-TSdlCursor::~TSdlCursor() {
-  if (cursor != nullptr) SDL_FreeCursor(cursor);
-}
+namespace {
 
-TSdlCursor* MakeSdlCursor(const TCursorImage& image) {
-  TSdlSurface surface = SurfaceOf(image.image);
-  SDL_Cursor* native = surface != nullptr
-                           ? SDL_CreateColorCursor(surface.get(), image.hotSpotX, image.hotSpotY)
-                           : nullptr;
-  return new TSdlCursor(image, native);
-}
-
-TSdlCursor* MakeSdlSystemCursor(TSystemCursor kind) {
-  SDL_SystemCursor id = SDL_SYSTEM_CURSOR_ARROW;
+SDL_SystemCursor SdlSystemCursor(TSystemCursor kind) {
   switch (kind) {
     case TSystemCursor::kArrow:
     case TSystemCursor::kUpArrow:
-      id = SDL_SYSTEM_CURSOR_ARROW;
-      break;
+      return SDL_SYSTEM_CURSOR_ARROW;
     case TSystemCursor::kIBeam:
-      id = SDL_SYSTEM_CURSOR_IBEAM;
-      break;
+      return SDL_SYSTEM_CURSOR_IBEAM;
     case TSystemCursor::kWait:
-      id = SDL_SYSTEM_CURSOR_WAIT;
-      break;
+      return SDL_SYSTEM_CURSOR_WAIT;
     case TSystemCursor::kCross:
-      id = SDL_SYSTEM_CURSOR_CROSSHAIR;
-      break;
+      return SDL_SYSTEM_CURSOR_CROSSHAIR;
     case TSystemCursor::kSizeAll:
-      id = SDL_SYSTEM_CURSOR_SIZEALL;
-      break;
+      return SDL_SYSTEM_CURSOR_SIZEALL;
     case TSystemCursor::kSizeNWSE:
-      id = SDL_SYSTEM_CURSOR_SIZENWSE;
-      break;
+      return SDL_SYSTEM_CURSOR_SIZENWSE;
     case TSystemCursor::kSizeNESW:
-      id = SDL_SYSTEM_CURSOR_SIZENESW;
-      break;
+      return SDL_SYSTEM_CURSOR_SIZENESW;
     case TSystemCursor::kSizeWE:
-      id = SDL_SYSTEM_CURSOR_SIZEWE;
-      break;
+      return SDL_SYSTEM_CURSOR_SIZEWE;
     case TSystemCursor::kSizeNS:
-      id = SDL_SYSTEM_CURSOR_SIZENS;
-      break;
+      return SDL_SYSTEM_CURSOR_SIZENS;
     case TSystemCursor::kNo:
-      id = SDL_SYSTEM_CURSOR_NO;
-      break;
+      return SDL_SYSTEM_CURSOR_NO;
     case TSystemCursor::kHand:
-      id = SDL_SYSTEM_CURSOR_HAND;
-      break;
+      return SDL_SYSTEM_CURSOR_HAND;
     case TSystemCursor::kAppStarting:
-      id = SDL_SYSTEM_CURSOR_WAITARROW;
-      break;
+      return SDL_SYSTEM_CURSOR_WAITARROW;
   }
-  return new TSdlCursor(kind, SDL_CreateSystemCursor(id));
+  return SDL_SYSTEM_CURSOR_ARROW;
+}
+
+SDL_Cursor* MakeNative(const TCursorObject& cursor) {
+  if (cursor.system) return SDL_CreateSystemCursor(SdlSystemCursor(cursor.systemKind));
+  TSdlSurface surface = SurfaceOf(cursor.image.image);
+  if (surface == nullptr) return nullptr;
+  return SDL_CreateColorCursor(surface.get(), cursor.image.hotSpotX, cursor.image.hotSpotY);
+}
+
+}  // namespace
+
+TSdlCursor::~TSdlCursor() {
+  if (native_ && *native_ != nullptr) SDL_FreeCursor(*native_);
+}
+
+SDL_Cursor* TSdlCursor::Native() const {
+  if (!native_) native_ = MakeNative(*this);
+  return *native_;
 }
 
 SDL_Cursor* NativeCursorOf(HCURSOR cursor) {
   const auto* sdlCursor = dynamic_cast<const TSdlCursor*>(cursor);
-  return sdlCursor != nullptr ? sdlCursor->cursor : nullptr;
+  return sdlCursor != nullptr ? sdlCursor->Native() : nullptr;
 }

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <set>
 
-#include "framework/backends/posix/scoped_environment.h"
 #include "framework/core/exceptions.h"
+#include "support/scoped_environment.h"
 #include "support/test_data.h"
 
 namespace {

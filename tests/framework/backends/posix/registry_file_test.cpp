@@ -11,8 +11,9 @@
 #include <sstream>
 #include <thread>
 
-#include "framework/backends/posix/scoped_environment.h"
 #include "framework/core/exceptions.h"
+#include "support/scoped_environment.h"
+#include "support/stress_rounds.h"
 #include "support/test_data.h"
 
 namespace {
@@ -130,7 +131,8 @@ TEST(RegistryFile, SurvivesAWriterKilledAtAnyMoment) {
 
   std::mt19937 random(12345);
   int lastSeen = 0;
-  for (int round = 0; round < 40; ++round) {
+  const int kills = qi_test::StressRounds("QI_STRESS_REGISTRY_KILLS", 40);
+  for (int round = 0; round < kills; ++round) {
     int pipe[2];
     ASSERT_EQ(::pipe(pipe), 0);
     const pid_t child = fork();

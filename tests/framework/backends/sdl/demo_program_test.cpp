@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "spawned_program.h"
-#include "xvfb_display.h"
+#include "support/spawned_program.h"
+#include "support/xvfb_display.h"
 
 namespace {
 

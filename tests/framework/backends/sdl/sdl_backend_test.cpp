@@ -12,7 +12,7 @@
 #include "framework/controls/form.h"
 #include "framework/controls/window_handles.h"
 #include "framework/controls/window_timers.h"
-#include "xvfb_display.h"
+#include "support/xvfb_display.h"
 
 namespace {
 

@@ -1,0 +1,2 @@
+qi_benchmark(colour_reduce_bench colour_reduce_bench.cpp)
+target_link_libraries(colour_reduce_bench PRIVATE qi_colour imagequant)

@@ -1,0 +1,1 @@
+qi_fuzzer(bmp_convert_fuzzer bmp_convert_fuzzer.cpp qi_colour)

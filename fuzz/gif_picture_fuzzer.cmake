@@ -1,0 +1,1 @@
+qi_fuzzer(gif_picture_fuzzer gif_picture_fuzzer.cpp qi_gif_picture)

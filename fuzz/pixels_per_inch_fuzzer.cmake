@@ -1,0 +1,1 @@
+qi_fuzzer(pixels_per_inch_fuzzer pixels_per_inch_fuzzer.cpp qi_backend_sdl)

@@ -1,0 +1,7 @@
+#include "gif/codec/gif_error.h"
+
+#include "framework/core/exceptions.h"
+
+void GifError(const std::string& message) {
+  throw EInvalidGraphicOperation(message);
+}

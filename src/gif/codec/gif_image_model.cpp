@@ -1,0 +1,87 @@
+#include "gif/codec/gif_image_model.h"
+
+#include <algorithm>
+
+#include "framework/core/exceptions.h"
+#include "framework/core/memory_stream.h"
+#include "framework/core/messages.h"
+#include "gif/codec/gif_reader.h"
+
+TGIFImageModel::TGIFImageModel() {
+  ResetImage();
+}
+
+TGIFImageModel::~TGIFImageModel() {
+  FreeFrames();
+}
+
+void TGIFImageModel::ResetImage() {
+  header_.Reset(new TGIFData);
+  FreeFrames();
+  currentIndex_ = -1;
+  backColor_ = clNone;
+  loopCount_ = 1;
+  loopEnabled_ = false;
+  gifVersion_ = 0;
+}
+
+void TGIFImageModel::FreeFrames() {
+  // First to last, as the frames were read.
+  for (auto& frame : frames_)
+    frame.reset();
+  frames_.clear();
+}
+
+TGIFFrameModel* TGIFImageModel::FrameAt(int index) const {
+  if (index < 0 || index >= FrameCount()) throw EListError(messages::kListIndexError);
+  return frames_[static_cast<std::size_t>(index)].get();
+}
+
+std::unique_ptr<TGIFFrameModel> TGIFImageModel::NewFrame() {
+  return std::make_unique<TGIFFrameModel>(this);
+}
+
+TGIFFrameModel* TGIFImageModel::AddFrame(std::unique_ptr<TGIFFrameModel> frame) {
+  frames_.push_back(std::move(frame));
+  return frames_.back().get();
+}
+
+void TGIFImageModel::RemoveFrame(int index) {
+  frames_.erase(frames_.begin() + index);
+}
+
+void TGIFImageModel::ShareHeaderOf(const TGIFImageModel& source) {
+  header_.Reset(source.header_.Get());
+  gifVersion_ = source.gifVersion_;
+  backColor_ = source.backColor_;
+  loopCount_ = source.loopCount_;
+  loopEnabled_ = source.loopEnabled_;
+}
+
+void TGIFImageModel::CopyScreenOf(const TGIFImageModel& source) {
+  logicalWidth_ = source.logicalWidth_;
+  logicalHeight_ = source.logicalHeight_;
+  currentIndex_ = source.currentIndex_;
+}
+
+bool TGIFImageModel::HasTransparentFrame() const {
+  return std::any_of(frames_.begin(), frames_.end(),
+                     [](const auto& frame) { return frame->TransparentColor() != clNone; });
+}
+
+bool TGIFImageModel::Empty() const {
+  return frames_.empty() || !FrameAt(std::max(currentIndex_, 0))->HasContent();
+}
+
+void TGIFImageModel::ReadGifContent(std::int64_t size, TStream& stream) {
+  ResetImage();
+  // The copy is strict; a size the stream cannot supply is refused before anything is allocated.
+  if (size < 0 || stream.Remaining() < size) throw EReadError(messages::kReadError);
+  if (size > 0) {
+    TMemoryStream data;
+    data.SetSize(size);
+    stream.ReadBuffer(data.Memory(), size);
+    TGifReader(*this, data).ReadAll();
+  }
+  if (FrameCount() > 0) currentIndex_ = 0;
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "framework/graphics/color.h"
+#include "gif/codec/codec_progress.h"
+#include "gif/codec/gif_data.h"
+#include "gif/codec/gif_frame_model.h"
+#include "gif/codec/shared_image.h"
+
+class TStream;
+
+// A GIF as the codec keeps it: the image-wide data shared with the images it was assigned from or
+// to, and an ordered list of frames whose pixels stay LZW-compressed as read. The picture
+// (TGIFImage) adds drawing, decoded bitmaps and the framework's graphic operations on top; the
+// codec works on this alone, so that it can be tested, fuzzed and reused without any picture.
+class TGIFImageModel {
+ public:
+  // The version table: index 0 none, 1 "87a", 2 "89a".
+  static constexpr const char* kVersions[] = {"", "87a", "89a"};
+
+  TGIFImageModel();
+  TGIFImageModel(const TGIFImageModel&) = delete;
+  TGIFImageModel& operator=(const TGIFImageModel&) = delete;
+  virtual ~TGIFImageModel();
+
+  // Replaces the content with the GIF held in the next size bytes of stream, which is left
+  // positioned after them whatever they hold; a stream with fewer bytes fails with "Stream read
+  // error" before anything is read. Nothing is decoded. After a failure the frames read before it
+  // stay, with no current frame; after success the current frame is frame 0, if any.
+  void ReadGifContent(std::int64_t size, TStream& stream);
+  // A fresh header, no frames, no current frame, no background, no looping block, no version.
+  void ResetImage();
+  void FreeFrames();
+
+  int FrameCount() const { return static_cast<int>(frames_.size()); }
+  // The frame at index; outside 0..FrameCount()-1 raises EListError "List index out of bounds".
+  TGIFFrameModel* FrameAt(int index) const;
+  bool HasTransparentFrame() const;
+  // No frames, or the current frame (frame 0 while there is none) has no content.
+  bool Empty() const;
+
+  TGIFData* SharedHeader() const { return header_.Get(); }
+  std::uint8_t GifVersion() const { return gifVersion_; }
+  void SetGifVersion(std::uint8_t version) { gifVersion_ = version; }
+  int CurrentIndex() const { return currentIndex_; }
+  void SetCurrentIndex(int index) { currentIndex_ = index; }
+  // The logical screen; 0 x 0 while the image is empty.
+  int LogicalWidth() const { return Empty() ? 0 : logicalWidth_; }
+  int LogicalHeight() const { return Empty() ? 0 : logicalHeight_; }
+  void SetLogicalWidth(std::uint16_t width) { logicalWidth_ = width; }
+  void SetLogicalHeight(std::uint16_t height) { logicalHeight_ = height; }
+  TColor BackColor() const { return backColor_; }
+  void SetBackColor(TColor color) { backColor_ = color; }
+  bool LoopEnabled() const { return loopEnabled_; }
+  void SetLoopEnabled(bool value) { loopEnabled_ = value; }
+  std::uint16_t LoopCount() const { return loopCount_; }
+  void SetLoopCount(std::uint16_t count) { loopCount_ = count; }
+
+  // A new frame owned by this image, not yet in its list: the only way frames are made for it,
+  // so that a picture's frames are all picture frames.
+  virtual std::unique_ptr<TGIFFrameModel> NewFrame();
+  // Where the LZW coders working on this image's frames report their progress: nowhere here.
+  virtual TCodecProgress CodecProgress() { return {}; }
+
+ protected:
+  // Appends a frame made by NewFrame and returns it.
+  TGIFFrameModel* AddFrame(std::unique_ptr<TGIFFrameModel> frame);
+  // Holds source's header instead of its own (shared, one more reference) and takes its version,
+  // background and looping block.
+  void ShareHeaderOf(const TGIFImageModel& source);
+  // Takes source's logical screen as stored and its current index.
+  void CopyScreenOf(const TGIFImageModel& source);
+  void RemoveFrame(int index);
+
+ private:
+  friend class TGifReader;  // appends the frames it reads
+
+  TSharedRef<TGIFData> header_;
+  std::uint8_t gifVersion_ = 0;
+  std::vector<std::unique_ptr<TGIFFrameModel>> frames_;
+  int currentIndex_ = -1;
+  std::uint16_t logicalWidth_ = 0;
+  std::uint16_t logicalHeight_ = 0;
+  TColor backColor_ = clNone;
+  bool loopEnabled_ = false;
+  std::uint16_t loopCount_ = 1;
+};

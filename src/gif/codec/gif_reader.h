@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "gif/codec/extension.h"
+
+class TGIFFrameModel;
+class TGIFImageModel;
+class TMemoryStream;
+class TStringList;
+
+// Reads GIF data held in memory into a freshly reset image: the body of ReadGifContent. The frames
+// keep their LZW data as stored; nothing is decoded here.
+//
+// Tolerated damage: what passes, why, and the test that pins it.
+// - A file cut inside its header, a colour table or an extension block: the missing bytes read as
+//   zero, so every field has a defined value (a cut signature is still "Unknown GIF version").
+//     GifReader.FilesOfTwelveBytesOrLessNeverCrash
+// - Image data cut inside a sub-block: the frame keeps its complete sub-blocks and is marked
+//   corrupted; the partial bytes are passed over, never taken for further blocks, so a truncated
+//   file loads and shows the rows it has.
+//     GifReader.CutOffImageDataGivesACorruptedFrameThatStillLoads
+// - After image data, zero bytes are skipped and any other byte that starts no block ends the
+//   file without error, as does the end of the data where the trailer should be: the frames read
+//   stay (common in files written by careless encoders).
+//     GifReader.StrayBytesAfterAnImageEndTheImageButAfterExtensionsFail
+// - A transparent index at or past the colour count is ignored; disposal methods 4 to 7 are kept
+//   as read; a delay beyond 655.35 s saturates instead of wrapping round to a short one.
+//     GifReader.TransparencyDisposalAndDelayOfOneGraphicControlBlock
+// - An application block whose block size is above 11, or whose first sub-block is shorter than 3
+//   bytes or does not start with 1, is no looping block; a loop count above 30000 is taken as
+//   30000.
+//     GifReader.LoopingBlockCountsAndLimits
+// - A frame without any colour table is read; decoding it fails.
+//     GifReader.NoColourTableReads, DecodeToDib.FrameWithoutColourTableFails
+// - A frame reaching past the logical screen is kept as it is; those who draw it clip.
+//     GifConformance.CorpusAgreesWithGiflibAndTheReferenceIndexes
+class TGifReader {
+ public:
+  TGifReader(TGIFImageModel& image, TMemoryStream& stream) : image_(image), stream_(stream) {}
+
+  void ReadAll();
+
+ private:
+  void ReadSignature();
+  void ReadScreenDescriptor();
+  void ReadGlobalTable();
+  std::unique_ptr<TExtensionList> ReadExtensionRun(std::uint8_t& introducer);
+  std::unique_ptr<TExtension> ReadExtension();
+  std::unique_ptr<TStringList> ReadSubBlocks();
+  void ReadFrame(TGIFFrameModel& frame);
+  void CopyImageBlock(TGIFFrameModel& frame);
+  void CopyDataSubBlocks(TGIFFrameModel& frame);
+  void ApplyGraphicControls(TGIFFrameModel& frame);
+  void TakeImageComment(const TExtensionList& run);
+  std::uint8_t IntroducerAfterImage();
+  std::uint8_t ReadLenientByte();
+
+  TGIFImageModel& image_;
+  TMemoryStream& stream_;
+  std::uint8_t screenFlags_ = 0;
+  std::uint8_t backgroundIndex_ = 0;
+};
+
+// An application block that is a well-formed looping block: identifier "NETSCAPE2.0" (as far as
+// its block size reaches) and a first sub-block of at least 3 bytes starting with 1.
+bool IsLoopBlock(const TExtension& extension);

@@ -1,7 +1,0 @@
-#include "gif/gif_error.h"
-
-#include "framework/core/exceptions.h"
-
-void GifError(const std::string& message) {
-  throw EInvalidGraphicOperation(message);
-}

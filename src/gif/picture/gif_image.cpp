@@ -1,0 +1,202 @@
+#include "gif/picture/gif_image.h"
+
+#include <algorithm>
+
+#include "framework/core/little_endian.h"
+#include "framework/core/stream.h"
+#include "framework/graphics/bitmap.h"
+#include "gif/codec/gif_error.h"
+#include "gif/picture/picture_messages.h"
+
+namespace {
+
+// The coders' callback for images: the target image's NotifyProgress, with RedrawNow false and an
+// empty rectangle.
+void ProgressThunk(TObject* target, TProgressStage stage, std::uint8_t percentDone,
+                   const std::string& message) {
+  static_cast<TGIFImage*>(target)->NotifyProgress(target, stage, percentDone, false, TRect{},
+                                                  message);
+}
+
+}  // namespace
+
+TGIFImage::TGIFImage() = default;
+
+TGIFImage::~TGIFImage() {
+  // Nothing is notified while the image goes.
+  SetOnChange(nullptr);
+  FreeFrames();
+}
+
+TGIFFrame* TGIFImage::FrameAt(int index) const {
+  // Every frame of a picture was made by its NewFrame.
+  return static_cast<TGIFFrame*>(TGIFImageModel::FrameAt(index));
+}
+
+std::unique_ptr<TGIFFrameModel> TGIFImage::NewFrame() {
+  return std::make_unique<TGIFFrame>(this);
+}
+
+TGIFFrame& TGIFImage::AppendFrame() {
+  auto frame = std::make_unique<TGIFFrame>(this);
+  TGIFFrame& appended = *frame;
+  AddFrame(std::move(frame));
+  return appended;
+}
+
+void TGIFImage::ReadGif(std::int64_t size, TStream& stream, bool decodeFirst) {
+  ReadGifContent(size, stream);
+  if (decodeFirst && FrameCount() > 0) DecodeFirstFrame();
+  Changed(this);
+}
+
+void TGIFImage::DecodeFirstFrame() {
+  try {
+    CurrentBitmap();
+  } catch (...) {
+    RemoveFrame(0);
+    // No frame left means no current frame.
+    if (FrameCount() == 0) SetCurrentIndex(-1);
+    throw;
+  }
+}
+
+void TGIFImage::Assign(const TPersistent* source) {
+  if (source == nullptr) {
+    ResetImage();
+    Changed(this);
+  } else if (const auto* image = dynamic_cast<const TGIFImage*>(source)) {
+    if (image != this) AssignImage(*image);
+  } else if (const auto* frame = dynamic_cast<const TGIFFrame*>(source)) {
+    AssignFrame(*frame);
+  } else {
+    TGraphic::Assign(source);
+  }
+}
+
+void TGIFImage::AssignImage(const TGIFImage& source) {
+  ShareHeaderOf(source);
+  FreeFrames();
+  for (int i = 0; i < source.FrameCount(); ++i) {
+    const TGIFFrame& sourceFrame = *source.FrameAt(i);
+    auto frame = std::make_unique<TGIFFrame>(this);
+    frame->Assign(&sourceFrame);
+    frame->SetLocalColors(sourceFrame.LocalColors());
+    AddFrame(std::move(frame));
+  }
+  CopyScreenOf(source);
+  Changed(this);
+}
+
+void TGIFImage::AssignFrame(const TGIFFrame& source) {
+  ResetImage();
+  if (const TGIFImage* owner = source.Owner()) {
+    const TGIFData& from = *owner->SharedHeader();
+    TGIFData& header = *SharedHeader();
+    header.SetAspectRatio(from.AspectRatio());
+    header.SetGlobalBits(from.GlobalBits());
+    header.SetColorResolution(from.ColorResolution());
+    header.GlobalColors() = from.GlobalColors();
+  }
+  TGIFFrame& frame = AppendFrame();
+  SetCurrentIndex(FrameCount() - 1);
+  frame.Assign(&source);
+  if (GifVersion() == 0) SetGifVersion(1);
+  Changed(this);
+}
+
+void TGIFImage::NotifyProgress(TObject* sender, TProgressStage stage, std::uint8_t percentDone,
+                               bool redrawNow, const TRect& rect, const std::string& message) {
+  if (onCodecProgress_) onCodecProgress_(sender, stage, percentDone, redrawNow, rect, message);
+}
+
+TCodecProgress TGIFImage::CodecProgress() {
+  if (!ProgressObserved()) return {};
+  return {ProgressThunk, this};
+}
+
+void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
+  if (CurrentIndex() < 0) return;
+  FrameAt(CurrentIndex())
+      ->DrawFrame(canvas, rect,
+                  HasTransparentFrame() ? TFrameTransparency::Keyed : TFrameTransparency::Opaque);
+}
+
+bool TGIFImage::Equals(const TGraphic* graphic) {
+  const auto* other = dynamic_cast<const TGIFImage*>(graphic);
+  return other != nullptr && other->SharedHeader() == SharedHeader();
+}
+
+int TGIFImage::Width() {
+  if (CurrentIndex() < 0 || CurrentIndex() >= FrameCount() || Empty()) return 0;
+  return FrameAt(CurrentIndex())->FrameWidth();
+}
+
+int TGIFImage::Height() {
+  if (CurrentIndex() < 0 || CurrentIndex() >= FrameCount() || Empty()) return 0;
+  return FrameAt(CurrentIndex())->FrameHeight();
+}
+
+void TGIFImage::ReadData(TStream& stream) {
+  std::uint8_t length[4] = {};
+  stream.Read(length, 4);
+  ReadGif(ReadLittleEndian32(length), stream, true);
+}
+
+void TGIFImage::LoadFromStream(TStream& stream) {
+  ReadGif(stream.Size() - stream.Position(), stream, true);
+}
+
+void TGIFImage::SetHeight(int) {
+  GifError(gif_picture_messages::kCannotResize);
+}
+
+void TGIFImage::SetWidth(int) {
+  GifError(gif_picture_messages::kCannotResize);
+}
+
+TBitmap& TGIFImage::CurrentBitmap() {
+  if (FrameCount() == 0) AppendEmptyFrame();
+  const int index = CurrentIndex() >= 0 && CurrentIndex() < FrameCount() ? CurrentIndex() : 0;
+  return FrameAt(index)->DecodedBitmap();
+}
+
+void TGIFImage::AppendEmptyFrame() {
+  ResetImage();
+  AppendFrame();
+  SetCurrentIndex(0);
+  SetGifVersion(1);
+  Changed(this);
+}
+
+HPALETTE TGIFImage::CurrentPalette() {
+  return FrameCount() == 0 ? nullptr : CurrentBitmap().Palette();
+}
+
+void TGIFImage::RecomputeScreen() {
+  int width = 0;
+  int height = 0;
+  for (int i = 0; i < FrameCount(); ++i) {
+    TGIFFrame& frame = *FrameAt(i);
+    width = std::max(width, frame.FrameWidth() + frame.Origin().x);
+    height = std::max(height, frame.FrameHeight() + frame.Origin().y);
+  }
+  SetLogicalWidth(static_cast<std::uint16_t>(width));
+  SetLogicalHeight(static_cast<std::uint16_t>(height));
+}
+
+void TGIFImage::WriteData(TStream&) {
+  GifError(gif_picture_messages::kSavingNotSupported);
+}
+
+void TGIFImage::SaveToStream(TStream&) {
+  GifError(gif_picture_messages::kSavingNotSupported);
+}
+
+void TGIFImage::LoadFromClipboardFormat(std::uint16_t, HGLOBAL, HPALETTE) {
+  GifError(gif_picture_messages::kClipboardNotSupported);
+}
+
+void TGIFImage::SaveToClipboardFormat(std::uint16_t&, HGLOBAL&, HPALETTE&) {
+  GifError(gif_picture_messages::kClipboardNotSupported);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/graphics/graphic.h"
+#include "gif/codec/gif_image_model.h"
+#include "gif/picture/gif_frame.h"
+
+class TBitmap;
+
+// An image's OnCodecProgress: sender, stage, percent done, redraw-now flag, rectangle, message.
+using TCodecProgressEvent =
+    std::function<void(TObject* sender, TProgressStage stage, std::uint8_t percentDone,
+                       bool redrawNow, const TRect& rect, const std::string& message)>;
+
+// A GIF picture: the codec's image, made a graphic of the framework. Frames are decoded into
+// bitmaps when their pixels are first needed, and drawn, sized, assigned and loaded as pictures
+// are.
+class TGIFImage : public TGraphic, public TGIFImageModel {
+ public:
+  TGIFImage();
+  ~TGIFImage() override;
+  const char* ClassName() const override { return "TGIFImage"; }
+
+  // From another image: shares its data and frames' pixels. From a frame: a one-frame image with
+  // that frame's owner's screen data. From none: the image is reset. Each fires OnChange
+  // (assigning the image to itself changes nothing and fires nothing).
+  void Assign(const TPersistent* source) override;
+
+  // ReadGifContent, then, with decodeFirst, frame 0 is decoded at once and dropped again when
+  // that fails; a successful read fires OnChange.
+  void ReadGif(std::int64_t size, TStream& stream, bool decodeFirst);
+
+  // The frame at index; outside 0..FrameCount()-1 raises EListError "List index out of bounds".
+  TGIFFrame* FrameAt(int index) const;
+  std::unique_ptr<TGIFFrameModel> NewFrame() override;
+
+  // Progress of the LZW coders working on this image's frames.
+  const TCodecProgressEvent& OnCodecProgress() const { return onCodecProgress_; }
+  void SetOnCodecProgress(TCodecProgressEvent handler) { onCodecProgress_ = std::move(handler); }
+  virtual void NotifyProgress(TObject* sender, TProgressStage stage, std::uint8_t percentDone,
+                              bool redrawNow, const TRect& rect, const std::string& message);
+  // Whether anyone observes NotifyProgress; the coders skip all progress work when nobody does.
+  virtual bool ProgressObserved() const { return static_cast<bool>(onCodecProgress_); }
+  TCodecProgress CodecProgress() override;
+
+  // Graphic operations.
+  void Draw(TCanvas& canvas, const TRect& rect) override;
+  // Identity of the shared image data, not equality of content.
+  bool Equals(const TGraphic* graphic) override;
+  bool Empty() const override { return TGIFImageModel::Empty(); }
+  int Height() override;
+  int Width() override;
+  // A 32-bit length, then that many bytes of GIF data.
+  void ReadData(TStream& stream) override;
+  void SetHeight(int value) override;
+  void SetWidth(int value) override;
+  void WriteData(TStream& stream) override;
+  void LoadFromStream(TStream& stream) override;
+  void SaveToStream(TStream& stream) override;
+  void LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) override;
+  void SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) override;
+
+  // The current frame's decoded bitmap (frame 0's when the index is out of range). An image
+  // without frames is first given one without pixels, as assigning an empty bitmap would.
+  TBitmap& CurrentBitmap();
+  // The palette of CurrentBitmap; none for an image without frames.
+  HPALETTE CurrentPalette();
+  // The logical screen as the smallest one that holds every frame at its origin; decodes every
+  // frame not decoded yet.
+  void RecomputeScreen();
+
+ private:
+  TGIFFrame& AppendFrame();
+  void AppendEmptyFrame();
+  void AssignImage(const TGIFImage& source);
+  void AssignFrame(const TGIFFrame& source);
+  void DecodeFirstFrame();
+
+  TCodecProgressEvent onCodecProgress_;
+};
