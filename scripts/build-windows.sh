@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the native 32-bit Windows program and the tests that run under Wine into build-win32/,
 # installing what that needs first (MinGW-w64 for i686 with POSIX threads, Wine, GoogleTest's
-# sources) and nothing when all is there. The form compiler runs on this machine: it comes from
-# the native build in build/.
+# sources, a compiler of 32-bit Linux libraries for the tours' clock) and nothing when all is
+# there. The form compiler runs on this machine: it comes from the native build in build/.
 #
 # The program is build-win32/src/main/quick-intro.exe, a PE32 (i386) executable linked statically.
 set -euo pipefail
@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686  # the cross compiler and windres
   wine wine32:i386 fonts-wine                         # runs the program and its tests
+  gcc-multilib                                        # the tour's day for Wine (scripts/lib/wine_day.c)
   googletest                                          # GoogleTest's sources, built for Windows
 )
 missing=()

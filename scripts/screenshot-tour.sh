@@ -8,8 +8,8 @@
 #   FOLDER   where the screenshots go (default build/screenshots)
 #
 # The tours: Init mode (first argument "init") and not, each in December and in June. The program
-# takes the day from the system's clock, so it runs under libfaketime (faketime), which makes its
-# clock start at noon of the tour's day. The Init tours end with "Finish", which stores the chosen
+# takes the day from the system's clock, so its clock is made to start at noon of the tour's day
+# (libfaketime; for the Windows program, scripts/lib/wine_day.c). The Init tours end with "Finish", which stores the chosen
 # clock style in a registry store under a temporary XDG_CONFIG_HOME (or in a temporary Wine
 # prefix), never in yours.
 # Files: <tour>-<step>-page<index>.png, e.g. december-init-1-page0.png; the client area only.
@@ -21,8 +21,8 @@ folder=${2:-build/screenshots}
 mkdir -p "$folder"
 folder=$(realpath "$folder")
 
-tools=(Xvfb xdotool faketime /usr/bin/import)
-[[ $program == *.exe ]] && tools+=(wine)
+tools=(Xvfb xdotool /usr/bin/import)
+if [[ $program == *.exe ]]; then tools+=(wine gcc); else tools+=(faketime); fi
 for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
 done

@@ -35,17 +35,23 @@ end_session() {
 
 # Runs the program in the background (program_pid) on the day $1 (YYYY-MM-DD) with the other
 # arguments: a Windows program (.exe) under Wine in the prefix WINEPREFIX names, any other directly.
-# The program takes the day from the system's clock, so it runs under libfaketime, its clock
-# starting at noon of that day; only the date moves: the monotonic clock (timers) and file times
-# (fontconfig trusts its caches by them) stay true. The threaded library, for a program with
-# threads; faketime preloads the one of the program's word size, so Wine's 32-bit processes need
-# the i386 library (scripts/build-windows.sh installs it).
+# The program takes the day from the system's clock, so its clock is moved to noon of that day;
+# only the date moves: the monotonic clock (timers) and file times (fontconfig trusts its caches by
+# them) stay true. Other programs run under libfaketime (faketime; the threaded library, for a
+# program with threads); Wine's 32-bit processes read the clock through calls libfaketime does not
+# know, and run with wine_day.so preloaded instead (its messages go to $work/wine.log).
 start_program() {
   local day=$1
   shift
-  local run=(env SDL_VIDEODRIVER=x11)
-  [[ $program == *.exe ]] && run=(env WINEDEBUG=-all wine)
-  NO_FAKE_STAT=1 faketime -m --exclude-monotonic "$day 12:00:00" "${run[@]}" "$program" "$@" &
+  if [[ $program == *.exe ]]; then
+    [ -f "$work/wine_day.so" ] ||
+      gcc -m32 -shared -fPIC -O2 -o "$work/wine_day.so" "$(dirname "${BASH_SOURCE[0]}")/wine_day.c"
+    LD_PRELOAD="$work/wine_day.so" WINE_DAY_OFFSET=$(($(date -d "$day 12:00:00" +%s) - $(date +%s))) \
+      WINEDEBUG=-all wine "$program" "$@" 2>>"$work/wine.log" &
+  else
+    SDL_VIDEODRIVER=x11 NO_FAKE_STAT=1 faketime -m --exclude-monotonic "$day 12:00:00" \
+      "$program" "$@" &
+  fi
   program_pid=$!
 }
 
