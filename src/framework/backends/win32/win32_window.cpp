@@ -6,18 +6,8 @@
 #include "framework/backends/win32/win32_input.h"
 #include "framework/core/exceptions.h"
 
-namespace {
-
-win32::TWindowStyle StyleOf(const TWindowParams& params) {
-  return {params.caption,     params.left,         params.top,
-          params.clientWidth, params.clientHeight, params.toolWindow,
-          params.stayOnTop,   params.centred,      params.resizable};
-}
-
-}  // namespace
-
 TWin32Window::TWin32Window(const TWindowParams& params, std::deque<TInputEvent>& events) try
-    : events_(events), window_(StyleOf(params), *this) {
+    : events_(events), window_(params, *this) {
 } catch (const std::runtime_error& error) {
   throw Exception(std::string("Cannot create window: ") + error.what());
 }

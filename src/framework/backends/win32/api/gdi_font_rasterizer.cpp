@@ -1,5 +1,4 @@
-// Includes <windows.h> (see system.h): lives among the files that speak Win32. The font
-// rasteriser interface names nothing of the platform, so it may meet the Win32 headers here.
+// Includes <windows.h> (see system.h): lives among the files that speak Win32.
 #include "framework/backends/win32/gdi_font_rasterizer.h"
 
 #include <windows.h>

@@ -5,8 +5,10 @@
 
 // The Win32 system calls the backend needs, in names of its own. The files of this folder are the
 // only ones that include <windows.h>: the framework names some of its own types and constants
-// after the platform's (HWND, HCURSOR, HGLOBAL, VK_*, WM_*, MB_*, RT_*), so the two can't meet in
-// one file. The headers here name nothing of either; handles cross them as void*.
+// after the platform's (HWND, HCURSOR, HGLOBAL, VK_*, WM_*, MB_*, RT_*), so those headers and
+// <windows.h> can't meet in one file. The headers here name nothing of Win32, and of the framework
+// they use only headers that name nothing of the platform's (the window parameters, the font
+// rasteriser); handles cross them as void*.
 namespace win32 {
 
 struct TSystemTime {

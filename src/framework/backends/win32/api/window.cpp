@@ -103,17 +103,17 @@ void RegisterWindowClass() {
   (void)registered;
 }
 
-DWORD StyleOf(const TWindowStyle& style) {
+DWORD StyleOf(const TWindowParams& params) {
   DWORD flags = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  if (style.resizable) flags |= WS_THICKFRAME | WS_MAXIMIZEBOX;
-  if (!style.toolWindow) flags |= WS_MINIMIZEBOX;
+  if (params.resizable) flags |= WS_THICKFRAME | WS_MAXIMIZEBOX;
+  if (!params.toolWindow) flags |= WS_MINIMIZEBOX;
   return flags;
 }
 
-DWORD ExtendedStyleOf(const TWindowStyle& style) {
+DWORD ExtendedStyleOf(const TWindowParams& params) {
   DWORD flags = 0;
-  if (style.toolWindow) flags |= WS_EX_TOOLWINDOW;
-  if (style.stayOnTop) flags |= WS_EX_TOPMOST;
+  if (params.toolWindow) flags |= WS_EX_TOOLWINDOW;
+  if (params.stayOnTop) flags |= WS_EX_TOPMOST;
   return flags;
 }
 
@@ -154,20 +154,20 @@ TModifierKeys HeldModifierKeys() {
   return {held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU)};
 }
 
-TTopLevelWindow::TTopLevelWindow(const TWindowStyle& style, TWindowMessageSink& sink)
+TTopLevelWindow::TTopLevelWindow(const TWindowParams& params, TWindowMessageSink& sink)
     : sink_(sink) {
   RegisterWindowClass();
-  const DWORD windowStyle = StyleOf(style);
-  const DWORD extendedStyle = ExtendedStyleOf(style);
-  const SIZE outer = OuterSize(windowStyle, extendedStyle, style.clientWidth, style.clientHeight);
-  int left = style.left;
-  int top = style.top;
-  if (style.centred) {
+  const DWORD windowStyle = StyleOf(params);
+  const DWORD extendedStyle = ExtendedStyleOf(params);
+  const SIZE outer = OuterSize(windowStyle, extendedStyle, params.clientWidth, params.clientHeight);
+  int left = params.left;
+  int top = params.top;
+  if (params.centred) {
     left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
     top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
   }
   HWND window =
-      CreateWindowExA(extendedStyle, kClassName, style.caption.c_str(), windowStyle, left, top,
+      CreateWindowExA(extendedStyle, kClassName, params.caption.c_str(), windowStyle, left, top,
                       outer.cx, outer.cy, nullptr, nullptr, GetModuleHandleA(nullptr), this);
   if (window == nullptr) throw std::runtime_error(ErrorText(GetLastError()));
   window_ = window;

@@ -4,22 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "framework/platform/window_params.h"
+
 // A top-level Win32 window showing pixels it is given (see system.h for why these names are the
 // backend's own). It paints itself from the last pixels it was given, sets its own cursor over
 // the client area, and hands every other message that matters to input to a sink, raw.
 namespace win32 {
-
-struct TWindowStyle {
-  std::string caption;
-  int left = 0;  // used unless centred
-  int top = 0;
-  int clientWidth = 0;
-  int clientHeight = 0;
-  bool toolWindow = false;
-  bool stayOnTop = false;
-  bool centred = false;
-  bool resizable = false;
-};
 
 // Receives, on the window's thread, the window's mouse, keyboard, close, activation and palette
 // messages with their parameters as the platform gives them.
@@ -41,7 +31,7 @@ class TTopLevelWindow {
  public:
   // Created hidden, with the program's icon "MAINICON" as its class icon. Raises
   // std::runtime_error with the system's text when the window can't be made.
-  TTopLevelWindow(const TWindowStyle& style, TWindowMessageSink& sink);
+  TTopLevelWindow(const TWindowParams& params, TWindowMessageSink& sink);
   ~TTopLevelWindow();
   TTopLevelWindow(const TTopLevelWindow&) = delete;
   TTopLevelWindow& operator=(const TTopLevelWindow&) = delete;
