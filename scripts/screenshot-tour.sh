@@ -9,9 +9,9 @@
 #
 # The tours: Init mode (first argument "init") and not, each in December and in June. The program
 # takes the day from the system's clock, so its clock is made to start at noon of the tour's day
-# (libfaketime; for the Windows program, scripts/lib/wine_day.c). The Init tours end with "Finish", which stores the chosen
-# clock style in a registry store under a temporary XDG_CONFIG_HOME (or in a temporary Wine
-# prefix), never in yours.
+# (libfaketime; for the Windows program, scripts/lib/wine_day.c). The Init tours end with
+# "Finish", which stores the chosen clock style in a registry store under a temporary
+# XDG_CONFIG_HOME (or in a temporary Wine prefix), never in yours.
 # Files: <tour>-<step>-page<index>.png, e.g. december-init-1-page0.png; the client area only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,10 +26,6 @@ if [[ $program == *.exe ]]; then tools+=(wine gcc); else tools+=(faketime); fi
 for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
 done
-
-work=$(mktemp -d)
-program_pid=""
-trap end_session EXIT
 
 start_virtual_display
 if [[ $program == *.exe ]]; then use_wine_prefix; fi

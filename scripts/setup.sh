@@ -8,11 +8,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev     # tests and benchmarks
   libsdl2-dev libfreetype-dev libfontconfig-dev  # the desktop window and text
   fonts-dejavu-core fonts-croscore               # faces the window's fonts map to
-  libgif-dev libpng-dev                          # reference decoders used by tests and benchmarks
+  libgif-dev libpng-dev                          # reference decoders; PNG icons for installing
   libimagequant-dev                              # the colour reduction benchmark's peer
   xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
   x11-xserver-utils libx11-dev                   # the display's pixels per inch (Xft.dpi)
   faketime                                       # the screenshot tours' days
+  dpkg-dev lintian desktop-file-utils man-db     # the Debian package and its checks
 )
 
 missing=()

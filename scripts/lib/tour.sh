@@ -1,22 +1,12 @@
+# shellcheck shell=bash
 # Shell functions for driving the program's window in a virtual X display with xdotool; sourced by
-# scripts/screenshot-tour.sh and by the Windows program's tests (tests/main/windows). The caller
-# sets work (a temporary folder) and has end_session run on exit.
+# scripts/screenshot-tour.sh and by the Windows program's tests (tests/main/windows). Sourcing it
+# sources virtual-display.sh (the scratch folder $work, the display, $program_pid) and arranges
+# that the session ends as end_session says.
+source "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh"
 
 client_width=466
 client_height=334
-
-# Starts Xvfb on a free display and exports DISPLAY.
-start_virtual_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-  [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; return 1; }
-  export DISPLAY=":$(cat "$work/display")"
-}
-
-stop_virtual_display() {
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
 
 # Makes a fresh Wine prefix in the temporary folder (options of scripts/wine-prefix.sh) and uses it.
 use_wine_prefix() {
@@ -24,14 +14,13 @@ use_wine_prefix() {
   "$(dirname "${BASH_SOURCE[0]}")/../wine-prefix.sh" "$WINEPREFIX" "$@"
 }
 
-# Ends what the session started: the program, Wine's server of the session's prefix (it would
-# outlive the prefix), the display, and the temporary folder.
+# Ends what the session started, Wine's server of the session's prefix first (it would outlive the
+# prefix), then the rest as virtual-display.sh does.
 end_session() {
-  [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true
   [ "${WINEPREFIX:-}" = "$work/wine" ] && wineserver -k 2>/dev/null || true
-  stop_virtual_display
-  rm -rf "$work"
+  end_virtual_display_session
 }
+trap end_session EXIT
 
 # Runs the program in the background (program_pid) on the day $1 (YYYY-MM-DD) with the other
 # arguments: a Windows program (.exe) under Wine in the prefix WINEPREFIX names, any other directly.

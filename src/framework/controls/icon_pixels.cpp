@@ -18,19 +18,6 @@ std::uint32_t MaskedPixel(const TIconImage& image, int x, int y) {
   return (color & 0xFFFFFF) == 0 ? 0u : Argb(clBlack, kOpaque);
 }
 
-const TIconImage* ShownImage(const TIcon& icon) {
-  TIcon& shown = const_cast<TIcon&>(icon);
-  const TIconImage* best = nullptr;
-  for (int i = 0; i < icon.ImageCount(); ++i) {
-    const TIconImage& image = icon.Image(i);
-    if (image.Width() != shown.Width() || image.Height() != shown.Height()) continue;
-    if (best == nullptr || image.color->BitsPerPixel() > best->color->BitsPerPixel()) {
-      best = &image;
-    }
-  }
-  return best;
-}
-
 }  // namespace
 
 TArgbImage ArgbImageOf(const TIconImage& image) {
@@ -49,8 +36,22 @@ TArgbImage ArgbImageOf(const TIconImage& image) {
 }
 
 TArgbImage ArgbImageOf(const TIcon& icon) {
-  const TIconImage* image = ShownImage(icon);
+  // Width() and Height() are those of the image shown; they only read.
+  TIcon& shown = const_cast<TIcon&>(icon);
+  const TIconImage* image = DeepestImageOfSize(icon, shown.Width(), shown.Height());
   return image != nullptr ? ArgbImageOf(*image) : TArgbImage{};
+}
+
+const TIconImage* DeepestImageOfSize(const TIcon& icon, int width, int height) {
+  const TIconImage* best = nullptr;
+  for (int i = 0; i < icon.ImageCount(); ++i) {
+    const TIconImage& image = icon.Image(i);
+    if (image.Width() != width || image.Height() != height) continue;
+    if (best == nullptr || image.color->BitsPerPixel() > best->color->BitsPerPixel()) {
+      best = &image;
+    }
+  }
+  return best;
 }
 
 TCursorImage CursorImageOf(const TIcon& icon) {

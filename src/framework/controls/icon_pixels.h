@@ -11,4 +11,6 @@
 TArgbImage ArgbImageOf(const TIconImage& image);
 // The image the icon shows (nearest to 32 x 32, the deepest of those); empty for an empty icon.
 TArgbImage ArgbImageOf(const TIcon& icon);
+// The deepest of the icon's images of the size given; none when it has no image of that size.
+const TIconImage* DeepestImageOfSize(const TIcon& icon, int width, int height);
 TCursorImage CursorImageOf(const TIcon& icon);

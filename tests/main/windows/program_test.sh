@@ -20,10 +20,6 @@ source "$root/scripts/lib/tour.sh"
 program=$(realpath "$1")
 check=$2
 
-work=$(mktemp -d)
-program_pid=""
-trap end_session EXIT
-
 fail() {
   echo "FAILED: $*" >&2
   exit 1
