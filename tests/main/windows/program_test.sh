@@ -2,10 +2,11 @@
 # The Windows program under Wine in a virtual X display, driven with xdotool.
 #
 # Usage: program_test.sh PROGRAM.exe CHECK
-#   tours                 the Init tours of December (clicking "Next >>") and of June (pressing
-#                         Enter, "Next >>" being the default button), the caption at each step;
-#                         after "Finish" the stored choice read with wine reg query: the tray
-#                         clock in December, the floating clock (picked on the way) in June
+#   tours                 the four tours, the caption at each step: in Init mode December
+#                         (clicking "Next >>") and June (pressing Enter, "Next >>" being the
+#                         default button), after "Finish" the stored choice read with wine reg
+#                         query: the tray clock in December, the floating clock (picked on the
+#                         way) in June; outside Init mode December and June, storing nothing
 #   replacement-pictures  Windows reporting version 5.1 (winxp), with Images/tray-xp.gif and
 #                         Images/outoftray-xp.gif beside the program: the clock style page shows
 #                         them (compared with expected/select-tray-xp.png; QI_WRITE_EXPECTED=1
@@ -49,11 +50,12 @@ next_step() {
 }
 
 # name, date, how to go on (click or key), choice to make on the clock style page (tray or
-# floating), stored value expected.
-walk_init_tour() {
+# floating; Init mode only), what is stored afterwards ("" for nothing), the program's arguments.
+walk_tour() {
   local name=$1 date=$2 how=$3 choice=$4 expected=$5
+  shift 5
   use_wine_prefix
-  start_program "$date" init
+  start_program "$date" "$@"
   local window caption steps step
   window=$(find_window)
   caption=$(caption_of "$window")
@@ -68,15 +70,16 @@ walk_init_tour() {
     next_step "$window" "$how"
   done
   wait_for_exit
-  [ "$(stored_choice)" = "REG_SZ $expected" ] ||
-    fail "$name stored \"$(stored_choice)\", not REG_SZ $expected"
-  echo "$name: $steps steps, stored REG_SZ $expected"
+  [ "$(stored_choice)" = "$expected" ] || fail "$name stored \"$(stored_choice)\", not \"$expected\""
+  echo "$name: $steps steps, stored \"$expected\""
   wineserver -k
 }
 
 check_tours() {
-  walk_init_tour december-init 2026-12-24 click tray 1
-  walk_init_tour june-init 2026-06-15 key floating 0
+  walk_tour december-init 2026-12-24 click tray "REG_SZ 1" init
+  walk_tour june-init 2026-06-15 key floating "REG_SZ 0" init
+  walk_tour december 2026-12-24 click - ""
+  walk_tour june 2026-06-15 key - ""
 }
 
 check_replacement_pictures() {
