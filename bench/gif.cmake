@@ -1,2 +1,2 @@
-qi_benchmark(gif_decode_bench gif_decode_bench.cpp)
+qi_benchmark(gif_decode_bench gif_decode_bench.cpp gif_bench_decoders.cpp peak_memory.cpp)
 target_link_libraries(gif_decode_bench PRIVATE qi_gif_picture gif)

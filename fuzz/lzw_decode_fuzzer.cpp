@@ -1,6 +1,7 @@
 // Feeds arbitrary code streams to the LZW decoder alone, in every output depth, interlaced or
-// not, strict or tolerant, with and without progress reporting (the two decoding paths must
-// agree). The first 4 bytes choose the frame: width, height, colour bits and flags.
+// not, strict or tolerant, with and without progress reporting: the two decoding paths must agree,
+// and each must write every byte of the rows (they start from different bytes). The first 4 bytes
+// choose the frame: width, height, colour bits and flags.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -21,9 +22,9 @@ struct Result {
 
 Result Decode(const std::uint8_t* data, std::size_t size, const BITMAPINFOHEADER& info,
               bool interlaced, std::uint8_t frameBits, TDamagePolicy damage,
-              const TCodecProgress& progress) {
+              const TCodecProgress& progress, std::uint8_t before) {
   Result result;
-  result.pixels.assign(info.biSizeImage, 0);
+  result.pixels.assign(info.biSizeImage, before);
   TMemoryStream source(std::vector<std::uint8_t>(data, data + size));
   try {
     LzwDecode(source, info, interlaced, progress, result.corrupt, result.pixels.data(), frameBits,
@@ -44,13 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool interlaced = (data[3] & 1) != 0;
   const TDamagePolicy damage = (data[3] & 2) != 0 ? TDamagePolicy::Tolerate : TDamagePolicy::Fail;
   const BITMAPINFOHEADER info = FrameDibHeader(width, height, frameBits);
-  const Result fast = Decode(data + 4, size - 4, info, interlaced, frameBits, damage, {});
+  const Result fast = Decode(data + 4, size - 4, info, interlaced, frameBits, damage, {}, 0x00);
   const TCodecProgress silent([](TObject*, TProgressStage, std::uint8_t, const std::string&) {},
                               nullptr);
-  const Result walked = Decode(data + 4, size - 4, info, interlaced, frameBits, damage, silent);
+  const Result walked =
+      Decode(data + 4, size - 4, info, interlaced, frameBits, damage, silent, 0xFF);
   if (fast.failed != walked.failed || fast.corrupt != walked.corrupt ||
       (!fast.failed && fast.pixels != walked.pixels)) {
-    std::abort();  // the two decoding paths disagree
+    std::abort();  // the two decoding paths disagree, or a byte was left as it was
   }
   return 0;
 }

@@ -9,11 +9,54 @@
 #include "framework/core/file_stream.h"
 #include "framework/core/messages.h"
 
+namespace {
+
+// Growing the bytes may run out of memory, reported as the framework's out-of-memory error.
+template <typename Action>
+void Allocating(const Action& action) {
+  try {
+    action();
+  } catch (const std::bad_alloc&) {
+    throw EOutOfMemory(messages::kOutOfMemory);
+  } catch (const std::length_error&) {
+    throw EOutOfMemory(messages::kOutOfMemory);
+  }
+}
+
+}  // namespace
+
+TMemoryStream::TMemoryStream(std::vector<std::uint8_t> bytes)
+    : data_(std::make_shared<std::vector<std::uint8_t>>(std::move(bytes))) {}
+
+const std::vector<std::uint8_t>& TMemoryStream::Bytes() const {
+  static const std::vector<std::uint8_t> kNone;
+  return data_ ? *data_ : kNone;
+}
+
+std::vector<std::uint8_t>& TMemoryStream::OwnBytes() {
+  if (!data_) {
+    data_ = std::make_shared<std::vector<std::uint8_t>>();
+  } else if (data_.use_count() > 1) {
+    Allocating([this] { data_ = std::make_shared<std::vector<std::uint8_t>>(*data_); });
+  }
+  return *data_;
+}
+
+std::uint8_t* TMemoryStream::Memory() {
+  return OwnBytes().data();
+}
+
+TSharedBytes TMemoryStream::ShareBytes(std::int64_t offset, std::int64_t count) {
+  if (!data_) data_ = std::make_shared<std::vector<std::uint8_t>>();
+  return TSharedBytes(std::shared_ptr<const std::vector<std::uint8_t>>(data_))
+      .Slice(static_cast<std::size_t>(offset), static_cast<std::size_t>(count));
+}
+
 std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
   const std::int64_t available = Size() - position_;
   if (count <= 0 || available <= 0) return 0;
   const std::int64_t n = std::min(count, available);
-  std::memcpy(buffer, data_.data() + position_, static_cast<std::size_t>(n));
+  std::memcpy(buffer, Bytes().data() + position_, static_cast<std::size_t>(n));
   position_ += n;
   return n;
 }
@@ -21,7 +64,7 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
   if (count <= 0) return 0;
   if (position_ + count > Size()) SetSize(position_ + count);
-  std::memcpy(data_.data() + position_, buffer, static_cast<std::size_t>(count));
+  std::memcpy(Memory() + position_, buffer, static_cast<std::size_t>(count));
   position_ += count;
   return count;
 }
@@ -37,31 +80,31 @@ std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 
 void TMemoryStream::SetSize(std::int64_t size) {
   if (size < 0) throw EStreamError(messages::kSeekError);
-  try {
-    data_.resize(static_cast<std::size_t>(size));
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory(messages::kOutOfMemory);
-  } catch (const std::length_error&) {
-    throw EOutOfMemory(messages::kOutOfMemory);
-  }
+  Allocating([&] { OwnBytes().resize(static_cast<std::size_t>(size)); });
   position_ = std::min(position_, size);
 }
 
 void TMemoryStream::Clear() {
-  data_.clear();
+  // Bytes of its own are kept allocated, for a stream that is filled again.
+  if (data_ && data_.use_count() == 1) {
+    data_->clear();
+  } else {
+    data_.reset();
+  }
   position_ = 0;
 }
 
 void TMemoryStream::LoadFromStream(TStream& source) {
   source.SetPosition(0);
   const std::int64_t size = source.Size();
+  Clear();
   SetSize(size);
-  source.ReadBuffer(data_.data(), size);
+  source.ReadBuffer(Memory(), size);
   position_ = 0;
 }
 
 void TMemoryStream::SaveToStream(TStream& destination) const {
-  destination.WriteBuffer(data_.data(), static_cast<std::int64_t>(data_.size()));
+  destination.WriteBuffer(Bytes().data(), static_cast<std::int64_t>(Bytes().size()));
 }
 
 void TMemoryStream::LoadFromFile(const std::string& fileName) {

@@ -319,7 +319,10 @@ void TBitmap::LoadFromStream(TStream& stream) {
     Assign(nullptr);
     return;
   }
-  TBitmapHandle bitmap = ReadBmp(bytes);
+  TakeBitmap(ReadBmp(bytes));
+}
+
+void TBitmap::TakeBitmap(TBitmapHandle bitmap) {
   HPALETTE palette = PaletteOfTable(*bitmap);
   pixelFormat_ = FormatOf(bitmap->BitsPerPixel());
   NewImage(std::move(bitmap), palette);

@@ -36,6 +36,9 @@ class TBitmap : public TGraphic {
   void WriteData(TStream& stream) override;
   // The bitmap file image from the stream's position to its end; no bytes make an empty bitmap.
   void LoadFromStream(TStream& stream) override;
+  // Takes over a bitmap made elsewhere (such as one decoded straight into its rows), with a
+  // palette of its colour table, as loading its bitmap file image would.
+  void TakeBitmap(TBitmapHandle bitmap);
   // The bitmap file image at the bitmap's own depth; nothing for an empty bitmap.
   void SaveToStream(TStream& stream) override;
   void LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) override;

@@ -1,5 +1,7 @@
 #include "framework/graphics/dib_format.h"
 
+#include <vector>
+
 #include "framework/core/stream.h"
 
 void WriteDibHeader(TStream& stream, const BITMAPINFOHEADER& info,
@@ -15,10 +17,12 @@ void WriteDibHeader(TStream& stream, const BITMAPINFOHEADER& info,
   stream.WriteUInt32(static_cast<std::uint32_t>(info.biYPelsPerMeter));
   stream.WriteUInt32(info.biClrUsed);
   stream.WriteUInt32(info.biClrImportant);
-  for (const RGBQUAD& quad : colorTable) {
-    const std::uint8_t bytes[4] = {quad.rgbBlue, quad.rgbGreen, quad.rgbRed, quad.rgbReserved};
-    stream.WriteBuffer(bytes, 4);
-  }
+  // The table in one piece: a stream write per entry costs more than the table itself.
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(4 * colorTable.size());
+  for (const RGBQUAD& quad : colorTable)
+    bytes.insert(bytes.end(), {quad.rgbBlue, quad.rgbGreen, quad.rgbRed, quad.rgbReserved});
+  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
 }
 
 void WriteBmpHeaders(TStream& stream, const BITMAPINFOHEADER& info,

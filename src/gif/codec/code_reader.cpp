@@ -1,61 +1,62 @@
 #include "gif/codec/code_reader.h"
 
-#include <cstring>
+#include <algorithm>
 
-#include "framework/core/memory_stream.h"
-
-namespace {
-
-constexpr std::size_t kPadding = 4;
-
-// The bytes from source's position to its end: the stream's own memory when it has one.
-const std::uint8_t* RemainingBytes(TStream& source, std::int64_t count,
-                                   std::vector<std::uint8_t>& copy) {
-  if (auto* memory = dynamic_cast<TMemoryStream*>(&source)) {
-    return memory->Memory() + memory->Position();
-  }
-  copy.resize(static_cast<std::size_t>(count));
-  source.ReadBuffer(copy.data(), count);
-  return copy.data();
+TCodeReader::TCodeReader(std::span<const std::uint8_t> blocks, bool trackBlocks)
+    : blocks_(blocks),
+      stage_(new std::uint8_t[kFront + kStage + kPadding]),
+      end_(stage_.get() + kFront),
+      safeEnd_(stage_.get()),
+      trackBlocks_(trackBlocks) {
+  Gather();
 }
 
-}  // namespace
-
-TCodeReader::TCodeReader(TStream& source, bool trackPositions) {
-  const std::int64_t sourceStart = source.Position();
-  sourceSize_ = source.Size();
-  const std::int64_t count = source.Remaining();
-  std::vector<std::uint8_t> copy;
-  const std::uint8_t* bytes = RemainingBytes(source, count, copy);
-
-  data_.reset(new std::uint8_t[static_cast<std::size_t>(count) + kPadding]);
-  std::size_t filled = 0;
-  std::int64_t at = 0;
-  while (at < count) {
-    const std::int64_t length = bytes[at];
-    if (count - (at + 1) < length) {
+void TCodeReader::Gather() {
+  std::uint8_t* const stage = stage_.get() + kFront;
+  auto* end = const_cast<std::uint8_t*>(end_);
+  while (next_ < blocks_.size() && stage + kStage - end >= 255) {
+    const std::size_t length = blocks_[next_];
+    if (blocks_.size() - (next_ + 1) < length) {
       cutShort_ = true;
+      next_ = blocks_.size();
       break;
     }
-    std::memcpy(data_.get() + filled, bytes + at + 1, static_cast<std::size_t>(length));
-    filled += static_cast<std::size_t>(length);
-    at += 1 + length;
+    std::memcpy(end, blocks_.data() + next_ + 1, length);
+    end += length;
+    next_ += 1 + length;
+    gathered_ += length;
     // Zero-length blocks add nothing and do not end the data: a reader fetching blocks as it
-    // needs them goes on past them while the source lasts.
-    if (trackPositions && length > 0) blocks_.push_back({filled * 8u, sourceStart + at});
+    // needs them goes on past them while the data lasts.
+    if (trackBlocks_ && length > 0) ends_.push_back({gathered_ * 8, next_});
   }
-  std::memset(data_.get() + filled, 0, kPadding);
-  bits_.data = data_.get();
-  bits_.end = filled * 8u;
-  sourceEnd_ = sourceStart + at;
-  source.SetPosition(sourceEnd_);
+  std::memset(end, 0, kPadding);
+  end_ = end;
+  safeEnd_ = end - stage >= 8 ? end - 8 : stage_.get();
 }
 
-std::int64_t TCodeReader::SourcePosition() {
-  // Short of bits for the next code, such a reader fetches every block left, to the end.
-  if (bits_.position + bits_.size > bits_.end) return sourceSize_;
-  while (blockIndex_ < blocks_.size() && blocks_[blockIndex_].endBit < bits_.position) {
-    ++blockIndex_;
+TCodeReader::TCursor TCodeReader::Restage(TCursor cursor) {
+  if (next_ < blocks_.size()) {
+    std::uint8_t* const stage = stage_.get() + kFront;
+    const std::size_t left = static_cast<std::size_t>(end_ - cursor.at);
+    std::memmove(stage, cursor.at, left);
+    end_ = stage + left;
+    cursor.at = stage;
+    Gather();
   }
-  return blockIndex_ < blocks_.size() ? blocks_[blockIndex_].sourcePosition : sourceEnd_;
+  if (cursor.at <= safeEnd_) {
+    Fetch(cursor);
+    return cursor;
+  }
+  for (; cursor.at < end_ && cursor.count <= 56; ++cursor.at, cursor.count += 8)
+    cursor.bits |= std::uint64_t{*cursor.at} << cursor.count;
+  return cursor;
+}
+
+std::size_t TCodeReader::SourcePosition(const TCursor& cursor) const {
+  const std::uint64_t unread = static_cast<std::uint64_t>(end_ - cursor.at);
+  const std::uint64_t bitsRead = (gathered_ - unread) * 8 - cursor.count;
+  const auto holding =
+      std::lower_bound(ends_.begin(), ends_.end(), bitsRead,
+                       [](const Block& block, std::uint64_t bit) { return block.endBit < bit; });
+  return holding != ends_.end() ? holding->end : blocks_.size();
 }

@@ -1,69 +1,101 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
+#include <span>
 #include <vector>
 
-class TStream;
-
-// The position of the next code in a contiguous buffer of GIF code bits, least significant bit
-// first. A plain value, so that a decoding loop can keep it in registers.
-struct TCodeBits {
-  // Returned when fewer bits are left than the current code width needs.
-  static constexpr std::uint32_t kEndOfData = 0xFFFF;
-
-  const std::uint8_t* data = nullptr;  // followed by 4 bytes of padding
-  std::uint64_t position = 0;
-  std::uint64_t end = 0;
-  std::uint32_t size = 0;
-  std::uint32_t mask = 0;
-
-  void SetCodeSize(int bits) {
-    size = static_cast<std::uint32_t>(bits);
-    mask = (1u << bits) - 1;
-  }
-
-  std::uint32_t Next() {
-    if (position + size > end) return kEndOfData;
-    const std::uint8_t* p = data + (position >> 3);
-    const std::uint32_t word = static_cast<std::uint32_t>(p[0]) | p[1] << 8 | p[2] << 16 |
-                               static_cast<std::uint32_t>(p[3]) << 24;
-    const std::uint32_t code = (word >> (position & 7)) & mask;
-    position += size;
-    return code;
-  }
-};
-
-// Gathers the data sub-blocks of GIF image data once into one contiguous buffer, so that a code
-// never straddles a block, and hands out its codes.
+// The codes of GIF image data, least significant bit first, from its data sub-blocks. The
+// sub-blocks are gathered a few kilobytes at a time into one contiguous stage with a padded tail,
+// so that no code straddles a block and bits are fetched 64 at a time, without a copy of the
+// whole data.
+//
+// The decoding loop keeps the cursor in locals (stores of decoded pixels could touch any member)
+// and fetches bits itself while the cursor is at or before SafeEnd(); past it, Restage gathers
+// more blocks or takes the last bytes one at a time.
 class TCodeReader {
  public:
-  // Takes the sub-blocks from source's position to its end, leaving source after them. With
-  // trackPositions, SourcePosition can tell how far into source the codes reached.
-  TCodeReader(TStream& source, bool trackPositions);
+  // What a code reads as when fewer bits are left than the code width.
+  static constexpr std::uint32_t kEndOfData = 0xFFFF;
 
-  TCodeBits& Bits() { return bits_; }
-  std::uint32_t NextCode() { return bits_.Next(); }
+  struct TCursor {
+    std::uint64_t bits = 0;            // fetched, not yet taken, lowest first
+    unsigned count = 0;                // of them
+    const std::uint8_t* at = nullptr;  // the next byte to fetch
+  };
+
+  // blocks: the data sub-blocks, from the first length byte on. With trackBlocks, the reader
+  // remembers where each block ends, for SourcePosition.
+  TCodeReader(std::span<const std::uint8_t> blocks, bool trackBlocks);
+
+  TCursor Start() const { return {0, 0, stage_.get() + kFront}; }
+  // Up to here, Fetch may take 8 bytes at once.
+  const std::uint8_t* SafeEnd() const { return safeEnd_; }
+
+  // Tops the cursor up to at least 56 bits from the 8 bytes at cursor.at, which lies at or before
+  // SafeEnd(). Bits past the count are those of the next bytes, so or-ing them in again is
+  // harmless.
+  static void Fetch(TCursor& cursor) {
+    std::uint64_t word;
+    std::memcpy(&word, cursor.at, sizeof word);
+    cursor.bits |= word << cursor.count;
+    cursor.at += (63 - cursor.count) >> 3;
+    cursor.count |= 56;
+  }
+
+  // Moves the bytes left to the front of the stage and gathers more blocks behind them, or, at
+  // the end of the data, fetches the last bytes one by one; then tops the cursor up as far as it
+  // can.
+  TCursor Restage(TCursor cursor);
+
+  // Tops the cursor up to at least width bits; false when the data has fewer left.
+  bool Refill(TCursor& cursor, unsigned width) {
+    if (cursor.count >= width) return true;
+    if (cursor.at <= safeEnd_) {
+      Fetch(cursor);
+    } else {
+      cursor = Restage(cursor);
+    }
+    return cursor.count >= width;
+  }
+
+  // Takes the next code of width bits (at most 12); mask holds width bits.
+  std::uint32_t Next(TCursor& cursor, unsigned width, std::uint32_t mask) {
+    if (!Refill(cursor, width)) return kEndOfData;
+    const auto code = static_cast<std::uint32_t>(cursor.bits) & mask;
+    cursor.bits >>= width;
+    cursor.count -= width;
+    return code;
+  }
 
   // The data ended inside a sub-block shorter than its length byte announced.
   bool CutShort() const { return cutShort_; }
 
-  // The position in source that a reader fetching each sub-block only when its bits are needed
-  // would have reached after the codes read so far (only with trackPositions).
-  std::int64_t SourcePosition();
-  std::int64_t SourceSize() const { return sourceSize_; }
+  // Where in blocks a reader that fetched each sub-block only when it needed its bits would be
+  // after the codes read up to cursor: just after the block holding the last bit read (or the
+  // end, once the data has run out). Needs trackBlocks.
+  std::size_t SourcePosition(const TCursor& cursor) const;
 
  private:
   struct Block {
-    std::uint64_t endBit;         // bits of data up to the end of this block
-    std::int64_t sourcePosition;  // source position just after it
+    std::uint64_t endBit;  // bits gathered up to the end of this block
+    std::size_t end;       // position in blocks just after it
   };
 
-  std::unique_ptr<std::uint8_t[]> data_;
-  TCodeBits bits_;
+  void Gather();
+
+  static constexpr std::size_t kFront = 8;  // room before the stage, so SafeEnd stays inside
+  static constexpr std::size_t kStage = 4096;
+  static constexpr std::size_t kPadding = 8;
+
+  std::span<const std::uint8_t> blocks_;
+  std::size_t next_ = 0;  // position in blocks_ of the next length byte
   bool cutShort_ = false;
-  std::vector<Block> blocks_;
-  std::size_t blockIndex_ = 0;
-  std::int64_t sourceEnd_ = 0;
-  std::int64_t sourceSize_ = 0;
+  std::unique_ptr<std::uint8_t[]> stage_;
+  const std::uint8_t* end_;  // of the bytes in the stage
+  const std::uint8_t* safeEnd_;
+  std::uint64_t gathered_ = 0;  // bytes gathered so far
+  bool trackBlocks_;
+  std::vector<Block> ends_;
 };

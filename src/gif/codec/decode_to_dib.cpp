@@ -38,27 +38,38 @@ BITMAPINFOHEADER FrameDibHeader(std::int32_t width, std::int32_t height, int fra
   return info;
 }
 
-void DecodeToDib(TGIFFrameModel& frame, TMemoryStream& dest) {
+BITMAPINFOHEADER FrameDibHeader(const TGIFFrameModel& frame) {
   const TGIFItem& item = *frame.SharedPixels();
-  const BITMAPINFOHEADER info =
-      FrameDibHeader(item.FrameSize().cx, item.FrameSize().cy, item.FrameBits());
-  const std::array<RGBQUAD, 256> palette = TableToQuads(item.FrameColors());
-  dest.Clear();
-  WriteBmpHeaders(dest, info, std::span(palette).first(std::size_t{1} << info.biBitCount));
-  // The rows are decoded in place, straight into the file image.
-  const std::int64_t pixelOffset = dest.Size();
-  dest.SetSize(pixelOffset + info.biSizeImage);
-  TMemoryStream noData;
-  TMemoryStream& encoded = item.EncodedData() != nullptr ? *item.EncodedData() : noData;
-  encoded.SetPosition(0);
+  return FrameDibHeader(item.FrameSize().cx, item.FrameSize().cy, item.FrameBits());
+}
+
+void DecodeFrameInto(TGIFFrameModel& frame, const TPixelRows& rows) {
+  const TGIFItem& item = *frame.SharedPixels();
+  const TSharedBytes* encoded = item.EncodedData();
   bool corrupt = false;
+  LzwDecode(encoded != nullptr ? encoded->Span() : std::span<const std::uint8_t>(), rows,
+            frame.Interlaced(), Progress(frame), corrupt, item.FrameBits(),
+            TDamagePolicy::Tolerate);
+  if (corrupt) frame.SetCorrupted(true);
+}
+
+void DecodeToDib(TGIFFrameModel& frame, TMemoryStream& dest) {
+  const BITMAPINFOHEADER info = FrameDibHeader(frame);
+  const std::array<RGBQUAD, 256> palette = TableToQuads(frame.SharedPixels()->FrameColors());
+  const auto table = std::span(palette).first(std::size_t{1} << info.biBitCount);
+  // Sized first, then filled: the decoder writes every row, so bytes a stream filled before can
+  // stay where they are instead of being cleared.
+  const auto pixelOffset =
+      static_cast<std::int64_t>(kBmpFileHeaderBytes + info.biSize + sizeof(RGBQUAD) * table.size());
+  dest.SetSize(pixelOffset + info.biSizeImage);
+  dest.SetPosition(0);
+  WriteBmpHeaders(dest, info, table);
+  // The rows are decoded in place, straight into the file image, bottom row first.
   try {
-    LzwDecode(encoded, info, frame.Interlaced(), Progress(frame), corrupt,
-              dest.Memory() + pixelOffset, item.FrameBits(), TDamagePolicy::Tolerate);
+    DecodeFrameInto(frame, BitmapFileRows(dest.Memory() + pixelOffset, info));
   } catch (...) {
     dest.SetSize(pixelOffset);
     throw;
   }
-  if (corrupt) frame.SetCorrupted(true);
   dest.SetPosition(0);
 }

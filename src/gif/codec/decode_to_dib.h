@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "framework/graphics/dib_format.h"
+#include "gif/codec/pixel_rows.h"
 
 class TGIFFrameModel;
 class TMemoryStream;
@@ -18,3 +19,11 @@ void DecodeToDib(TGIFFrameModel& frame, TMemoryStream& dest);
 // table of frameBits bits needs (1 bit; 4 for 2 to 4 bits; 8 for 5 to 8), with the image size.
 // Fails as DecodeToDib does for other frameBits or a size beyond the cap.
 BITMAPINFOHEADER FrameDibHeader(std::int32_t width, std::int32_t height, int frameBits);
+
+// The info header of the frame's own bitmap (see FrameDibHeader).
+BITMAPINFOHEADER FrameDibHeader(const TGIFFrameModel& frame);
+
+// Decodes the frame as DecodeToDib does, straight into rows of its size and FrameDibHeader's
+// depth, which hold zeros beforehand; for those who keep the pixels elsewhere than in a bitmap
+// file image.
+void DecodeFrameInto(TGIFFrameModel& frame, const TPixelRows& rows);

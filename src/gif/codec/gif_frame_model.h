@@ -24,7 +24,7 @@ class TGIFFrameModel {
 
   // Holds a new empty pixel item and clears every field except the extensions (and the
   // picture's bitmap).
-  void ResetFrame();
+  virtual void ResetFrame();
 
   // The sub-blocks of the last comment extension. With create, a missing extension or list is
   // made; without it the result is none when either is missing.

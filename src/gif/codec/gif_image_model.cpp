@@ -50,6 +50,12 @@ void TGIFImageModel::RemoveFrame(int index) {
   frames_.erase(frames_.begin() + index);
 }
 
+std::unique_ptr<TGIFFrameModel> TGIFImageModel::TakeFrame(int index) {
+  std::unique_ptr<TGIFFrameModel> frame = std::move(frames_[static_cast<std::size_t>(index)]);
+  RemoveFrame(index);
+  return frame;
+}
+
 void TGIFImageModel::ShareHeaderOf(const TGIFImageModel& source) {
   header_.Reset(source.header_.Get());
   gifVersion_ = source.gifVersion_;
@@ -73,15 +79,26 @@ bool TGIFImageModel::Empty() const {
   return frames_.empty() || !FrameAt(std::max(currentIndex_, 0))->HasContent();
 }
 
+namespace {
+
+// The next size bytes of stream, held once: a memory stream's own bytes are shared, not copied.
+TSharedBytes TakeBytes(TStream& stream, std::int64_t size) {
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
+    const std::int64_t start = memory->Position();
+    memory->Seek(size, TSeekOrigin::soCurrent);
+    return memory->ShareBytes(start, size);
+  }
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  stream.ReadBuffer(bytes.data(), size);
+  return TSharedBytes(std::move(bytes));
+}
+
+}  // namespace
+
 void TGIFImageModel::ReadGifContent(std::int64_t size, TStream& stream) {
   ResetImage();
-  // The copy is strict; a size the stream cannot supply is refused before anything is allocated.
+  // The read is strict; a size the stream cannot supply is refused before anything is allocated.
   if (size < 0 || stream.Remaining() < size) throw EReadError(messages::kReadError);
-  if (size > 0) {
-    TMemoryStream data;
-    data.SetSize(size);
-    stream.ReadBuffer(data.Memory(), size);
-    TGifReader(*this, data).ReadAll();
-  }
+  if (size > 0) TGifReader(*this, TakeBytes(stream, size)).ReadAll();
   if (FrameCount() > 0) currentIndex_ = 0;
 }

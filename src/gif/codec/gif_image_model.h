@@ -28,8 +28,10 @@ class TGIFImageModel {
 
   // Replaces the content with the GIF held in the next size bytes of stream, which is left
   // positioned after them whatever they hold; a stream with fewer bytes fails with "Stream read
-  // error" before anything is read. Nothing is decoded. After a failure the frames read before it
-  // stay, with no current frame; after success the current frame is frame 0, if any.
+  // error" before anything is read. The bytes are held once: the frames keep parts of them, shared
+  // with a memory stream's own bytes, or read once from any other stream. Nothing is decoded.
+  // After a failure the frames read before it stay, with no current frame; after success the
+  // current frame is frame 0, if any.
   void ReadGifContent(std::int64_t size, TStream& stream);
   // A fresh header, no frames, no current frame, no background, no looping block, no version.
   void ResetImage();
@@ -74,6 +76,8 @@ class TGIFImageModel {
   // Takes source's logical screen as stored and its current index.
   void CopyScreenOf(const TGIFImageModel& source);
   void RemoveFrame(int index);
+  // Takes the frame at index out of the list; it keeps this image as its owner.
+  std::unique_ptr<TGIFFrameModel> TakeFrame(int index);
 
  private:
   friend class TGifReader;  // appends the frames it reads

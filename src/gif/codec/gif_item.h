@@ -2,8 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
-#include "framework/core/memory_stream.h"
+#include "framework/core/shared_bytes.h"
 #include "framework/graphics/types.h"
 #include "gif/codec/color_table.h"
 #include "gif/codec/shared_image.h"
@@ -13,11 +14,13 @@
 class TGIFItem : public TSharedImage {
  public:
   // The image data exactly as in the file: the LZW minimum code size byte, the data sub-blocks
-  // with their length bytes, and the zero-length terminator when the file had it. None while the
-  // frame has no encoded pixels.
-  TMemoryStream* EncodedData() const { return encodedData_.get(); }
-  void SetEncodedData(std::unique_ptr<TMemoryStream> data) { encodedData_ = std::move(data); }
-  bool HasEncodedPixels() const { return encodedData_ != nullptr && encodedData_->Size() > 0; }
+  // with their length bytes, and the zero-length terminator when the file had it. A part of the
+  // bytes the image was read from, not a copy of them. None while the frame has no encoded
+  // pixels.
+  const TSharedBytes* EncodedData() const { return encodedData_ ? &*encodedData_ : nullptr; }
+  void SetEncodedData(TSharedBytes data) { encodedData_ = std::move(data); }
+  void DropEncodedData() { encodedData_.reset(); }
+  bool HasEncodedPixels() const { return encodedData_ && !encodedData_->Empty(); }
 
   TSize FrameSize() const { return frameSize_; }
   void SetFrameSize(TSize size) { frameSize_ = size; }
@@ -27,19 +30,22 @@ class TGIFItem : public TSharedImage {
   // Bits per pixel of the colour table that applies to the frame; 0 while not set.
   std::uint8_t FrameBits() const { return frameBits_; }
   void SetFrameBits(std::uint8_t bits) { frameBits_ = bits; }
-  // The frame's local table, or a copy of the global table made when the frame was read.
-  GifColorTable& FrameColors() { return frameColors_; }
-  const GifColorTable& FrameColors() const { return frameColors_; }
+  // The frame's local table, or a copy of the global table made when the frame was read. The
+  // frames read from one file without tables of their own share one such copy; a frame's becomes
+  // its own when it is changed (EditFrameColors).
+  const GifColorTable& FrameColors() const;
+  GifColorTable& EditFrameColors();
+  void ShareFrameColors(std::shared_ptr<GifColorTable> colors) { frameColors_ = std::move(colors); }
 
  protected:
   void ReleaseContents() override {
-    if (encodedData_) encodedData_->SetSize(0);
+    if (encodedData_) encodedData_ = TSharedBytes();
   }
 
  private:
-  std::unique_ptr<TMemoryStream> encodedData_;
+  std::optional<TSharedBytes> encodedData_;
   TSize frameSize_;
   std::uint8_t descriptorFlags_ = 0;
   std::uint8_t frameBits_ = 0;
-  GifColorTable frameColors_;
+  std::shared_ptr<GifColorTable> frameColors_;  // none: the empty table
 };

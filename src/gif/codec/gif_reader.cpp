@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/core/little_endian.h"
-#include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
 #include "framework/core/text.h"
 #include "gif/codec/color_table.h"
@@ -23,18 +23,32 @@ constexpr std::uint8_t kTrailer = ';';
 constexpr std::uint16_t kMaxLoopCount = 30000;
 constexpr const char kLoopIdentifier[] = "NETSCAPE2.0";
 
-// Header fields are read leniently: bytes missing at the end of the data read as zero, so a
-// file cut inside its header still gives defined values.
-void ReadLenient(TStream& stream, void* buffer, std::int64_t count) {
-  std::memset(buffer, 0, static_cast<std::size_t>(count));
-  stream.Read(buffer, count);
+}  // namespace
+
+void TGifReader::ReadStrict(void* buffer, std::size_t count) {
+  if (bytes_.Size() - std::min(at_, bytes_.Size()) < count) throw EReadError(messages::kReadError);
+  std::memcpy(buffer, bytes_.Data() + at_, count);
+  at_ += count;
 }
 
-}  // namespace
+std::uint8_t TGifReader::ReadStrictByte() {
+  std::uint8_t value;
+  ReadStrict(&value, 1);
+  return value;
+}
+
+// Header fields are read leniently: bytes missing at the end of the data read as zero, so a
+// file cut inside its header still gives defined values.
+void TGifReader::ReadLenient(void* buffer, std::size_t count) {
+  const std::size_t available = std::min(count, bytes_.Size() - std::min(at_, bytes_.Size()));
+  std::memcpy(buffer, bytes_.Data() + at_, available);
+  std::memset(static_cast<std::uint8_t*>(buffer) + available, 0, count - available);
+  at_ += available;
+}
 
 std::uint8_t TGifReader::ReadLenientByte() {
   std::uint8_t value;
-  ReadLenient(stream_, &value, 1);
+  ReadLenient(&value, 1);
   return value;
 }
 
@@ -43,11 +57,11 @@ void TGifReader::ReadAll() {
   ReadScreenDescriptor();
   ReadGlobalTable();
   std::uint8_t introducer = ReadLenientByte();
-  while (introducer != 0 && introducer != kTrailer && !stream_.AtEnd()) {
+  while (introducer != 0 && introducer != kTrailer && !AtEnd()) {
     std::unique_ptr<TExtensionList> run = ReadExtensionRun(introducer);
     if (introducer == kImageIntroducer) {
       std::unique_ptr<TGIFFrameModel> frame = image_.NewFrame();
-      const GifColorTable& global = image_.SharedHeader()->GlobalColors();
+      const GifColorTable& global = std::as_const(*image_.SharedHeader()).GlobalColors();
       if (global.count != 0) {
         frame->SharedPixels()->SetFrameBits(
             static_cast<std::uint8_t>(ColorCountBits(global.count)));
@@ -67,9 +81,9 @@ void TGifReader::ReadAll() {
 void TGifReader::ReadSignature() {
   image_.SetGifVersion(0);
   char bytes[3];
-  ReadLenient(stream_, bytes, 3);
+  ReadLenient(bytes, 3);
   if (!SameText(std::string_view(bytes, 3), "GIF")) GifError(gif_messages::kUnknownVersion);
-  ReadLenient(stream_, bytes, 3);
+  ReadLenient(bytes, 3);
   for (std::uint8_t version = 0; version < std::size(TGIFImageModel::kVersions); ++version) {
     if (SameText(std::string_view(bytes, 3), TGIFImageModel::kVersions[version])) {
       image_.SetGifVersion(version);
@@ -81,7 +95,7 @@ void TGifReader::ReadSignature() {
 
 void TGifReader::ReadScreenDescriptor() {
   std::uint8_t bytes[7];
-  ReadLenient(stream_, bytes, 7);
+  ReadLenient(bytes, 7);
   const std::uint16_t width = ReadLittleEndian16(bytes);
   const std::uint16_t height = ReadLittleEndian16(bytes, 2);
   CheckImageSize(width, height);
@@ -100,7 +114,7 @@ void TGifReader::ReadGlobalTable() {
   TGIFData& header = *image_.SharedHeader();
   GifColorTable& table = header.GlobalColors();
   table.count = 1 << header.GlobalBits();
-  ReadLenient(stream_, table.entries.data(), 3 * table.count);
+  ReadLenient(table.entries.data(), 3 * static_cast<std::size_t>(table.count));
   if (backgroundIndex_ < table.count)
     image_.SetBackColor(TripleToColor(table.entries[backgroundIndex_]));
 }
@@ -124,7 +138,7 @@ std::unique_ptr<TExtensionList> TGifReader::ReadExtensionRun(std::uint8_t& intro
       if (!run) run = std::make_unique<TExtensionList>();
       run->push_back(std::move(extension));
     }
-    introducer = stream_.AtEnd() ? kTrailer : stream_.ReadByte();
+    introducer = AtEnd() ? kTrailer : ReadStrictByte();
   }
   return run;
 }
@@ -152,7 +166,7 @@ std::unique_ptr<TExtension> TGifReader::ReadExtension() {
     default:
       GifError(Format(gif_messages::kUnrecognizedExtension, {std::int64_t{label}}));
   }
-  ReadLenient(stream_, extension->RawHeader().data(), headerSize);
+  ReadLenient(extension->RawHeader().data(), static_cast<std::size_t>(headerSize));
   if (extension->ExtKind() != ekGraphicControl) extension->SetSubBlocks(ReadSubBlocks());
   return extension;
 }
@@ -164,10 +178,10 @@ std::unique_ptr<TStringList> TGifReader::ReadSubBlocks() {
     length = ReadLenientByte();
     if (length > 0) {
       std::string block(length, '\0');
-      ReadLenient(stream_, block.data(), length);
+      ReadLenient(block.data(), length);
       blocks->Add(std::move(block));
     }
-  } while (length != 0 && !stream_.AtEnd());
+  } while (length != 0 && !AtEnd());
   return blocks;
 }
 
@@ -184,23 +198,29 @@ bool IsLoopBlock(const TExtension& extension) {
 
 void TGifReader::ReadFrame(TGIFFrameModel& frame) {
   TGIFItem& item = *frame.SharedPixels();
-  item.SetEncodedData(std::make_unique<TMemoryStream>());
   try {
     CopyImageBlock(frame);
-    item.EncodedData()->SetPosition(0);
-    if (!frame.LocalColors()) item.FrameColors() = image_.SharedHeader()->GlobalColors();
+    if (!frame.LocalColors()) item.ShareFrameColors(GlobalColorsCopy());
     ApplyGraphicControls(frame);
   } catch (...) {
-    item.SetEncodedData(nullptr);
+    item.DropEncodedData();
     throw;
   }
+}
+
+std::shared_ptr<GifColorTable> TGifReader::GlobalColorsCopy() {
+  if (!globalCopy_) {
+    globalCopy_ =
+        std::make_shared<GifColorTable>(std::as_const(*image_.SharedHeader()).GlobalColors());
+  }
+  return globalCopy_;
 }
 
 void TGifReader::CopyImageBlock(TGIFFrameModel& frame) {
   TGIFItem& item = *frame.SharedPixels();
   frame.SetCorrupted(false);
   std::uint8_t descriptor[9];
-  stream_.ReadBuffer(descriptor, 9);
+  ReadStrict(descriptor, 9);
   const std::uint16_t width = ReadLittleEndian16(descriptor, 4);
   const std::uint16_t height = ReadLittleEndian16(descriptor, 6);
   CheckImageSize(width, height);
@@ -209,31 +229,31 @@ void TGifReader::CopyImageBlock(TGIFFrameModel& frame) {
   if ((flags & 0x80) != 0) {
     item.SetFrameBits(static_cast<std::uint8_t>((flags & 7) + 1));
     frame.SetLocalColors(true);
-    GifColorTable& table = item.FrameColors();
+    GifColorTable& table = item.EditFrameColors();
     table.count = 1 << item.FrameBits();
-    stream_.ReadBuffer(table.entries.data(), 3 * table.count);
+    ReadStrict(table.entries.data(), 3 * static_cast<std::size_t>(table.count));
   } else {
     frame.SetLocalColors(false);
-    item.FrameColors() = {};
+    item.ShareFrameColors(nullptr);
   }
-  item.EncodedData()->WriteByte(stream_.ReadByte());  // LZW minimum code size
-  CopyDataSubBlocks(frame);
+  TakeImageData(frame);
   frame.SetOrigin({ReadLittleEndian16(descriptor), ReadLittleEndian16(descriptor, 2)});
   item.SetFrameSize({width, height});
   item.SetDescriptorFlags(flags);
 }
 
-// Copies the data sub-blocks up to and including the terminator, in one piece. A sub-block cut
-// off by the end of the data is left out and marks the frame corrupted, and its partial bytes
-// are passed over, so that they are never taken for further blocks: a truncated file loads and
-// shows the rows it has.
-void TGifReader::CopyDataSubBlocks(TGIFFrameModel& frame) {
-  const std::uint8_t* data = stream_.Memory();
-  const std::int64_t size = stream_.Size();
-  const std::int64_t start = stream_.Position();
-  std::int64_t end = start;
+// Takes the LZW minimum code size byte (strictly) and the data sub-blocks up to and including the
+// terminator, in one piece, as a part of the bytes read. A sub-block cut off by the end of the
+// data is left out and marks the frame corrupted, and its partial bytes are passed over, so that
+// they are never taken for further blocks: a truncated file loads and shows the rows it has.
+void TGifReader::TakeImageData(TGIFFrameModel& frame) {
+  const std::size_t start = at_;
+  ReadStrictByte();  // LZW minimum code size
+  const std::uint8_t* data = bytes_.Data();
+  const std::size_t size = bytes_.Size();
+  std::size_t end = at_;
   while (end < size) {
-    const std::int64_t length = data[end];
+    const std::size_t length = data[end];
     if (size - (end + 1) < length) {
       frame.SetCorrupted(true);
       break;
@@ -241,8 +261,8 @@ void TGifReader::CopyDataSubBlocks(TGIFFrameModel& frame) {
     end += 1 + length;
     if (length == 0) break;
   }
-  frame.SharedPixels()->EncodedData()->WriteBuffer(data + start, end - start);
-  stream_.SetPosition(frame.Corrupted() ? size : end);
+  frame.SharedPixels()->SetEncodedData(bytes_.Slice(start, end - start));
+  at_ = frame.Corrupted() ? size : end;
 }
 
 void TGifReader::ApplyGraphicControls(TGIFFrameModel& frame) {
@@ -278,10 +298,10 @@ void TGifReader::TakeImageComment(const TExtensionList& run) {
 }
 
 std::uint8_t TGifReader::IntroducerAfterImage() {
-  if (stream_.AtEnd()) return kTrailer;
-  std::uint8_t introducer = stream_.ReadByte();
-  while (introducer == 0 && !stream_.AtEnd())
-    introducer = stream_.ReadByte();
+  if (AtEnd()) return kTrailer;
+  std::uint8_t introducer = ReadStrictByte();
+  while (introducer == 0 && !AtEnd())
+    introducer = ReadStrictByte();
   // Anything but a block introducer after image data ends the image without error.
   if (introducer != kExtensionIntroducer && introducer != kImageIntroducer &&
       introducer != kTrailer) {

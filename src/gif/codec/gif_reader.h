@@ -3,15 +3,16 @@
 #include <cstdint>
 #include <memory>
 
+#include "framework/core/shared_bytes.h"
+#include "gif/codec/color_table.h"
 #include "gif/codec/extension.h"
 
 class TGIFFrameModel;
 class TGIFImageModel;
-class TMemoryStream;
 class TStringList;
 
 // Reads GIF data held in memory into a freshly reset image: the body of ReadGifContent. The frames
-// keep their LZW data as stored; nothing is decoded here.
+// keep their LZW data as stored, as parts of the bytes read (no copies); nothing is decoded here.
 //
 // Tolerated damage: what passes, why, and the test that pins it.
 // - A file cut inside its header, a colour table or an extension block: the missing bytes read as
@@ -38,11 +39,19 @@ class TStringList;
 //     GifConformance.CorpusAgreesWithGiflibAndTheReferenceIndexes
 class TGifReader {
  public:
-  TGifReader(TGIFImageModel& image, TMemoryStream& stream) : image_(image), stream_(stream) {}
+  TGifReader(TGIFImageModel& image, TSharedBytes bytes) : image_(image), bytes_(std::move(bytes)) {}
 
   void ReadAll();
 
  private:
+  bool AtEnd() const { return at_ >= bytes_.Size(); }
+  // Reads count bytes, or raises "Stream read error" when fewer are left.
+  void ReadStrict(void* buffer, std::size_t count);
+  std::uint8_t ReadStrictByte();
+  // Reads what is there of count bytes; the rest of buffer reads as zero.
+  void ReadLenient(void* buffer, std::size_t count);
+  std::uint8_t ReadLenientByte();
+
   void ReadSignature();
   void ReadScreenDescriptor();
   void ReadGlobalTable();
@@ -51,14 +60,17 @@ class TGifReader {
   std::unique_ptr<TStringList> ReadSubBlocks();
   void ReadFrame(TGIFFrameModel& frame);
   void CopyImageBlock(TGIFFrameModel& frame);
-  void CopyDataSubBlocks(TGIFFrameModel& frame);
+  void TakeImageData(TGIFFrameModel& frame);
+  std::shared_ptr<GifColorTable> GlobalColorsCopy();
   void ApplyGraphicControls(TGIFFrameModel& frame);
   void TakeImageComment(const TExtensionList& run);
   std::uint8_t IntroducerAfterImage();
-  std::uint8_t ReadLenientByte();
 
   TGIFImageModel& image_;
-  TMemoryStream& stream_;
+  TSharedBytes bytes_;
+  std::size_t at_ = 0;
+  // The copy of the global table that frames without a table of their own share.
+  std::shared_ptr<GifColorTable> globalCopy_;
   std::uint8_t screenFlags_ = 0;
   std::uint8_t backgroundIndex_ = 0;
 };

@@ -1,343 +1,318 @@
 #include "gif/codec/lzw_decoder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
 #include "framework/core/stream.h"
-#include "framework/graphics/pixel_buffer.h"
 #include "gif/codec/code_reader.h"
 #include "gif/codec/gif_error.h"
 #include "gif/codec/gif_messages.h"
 #include "gif/codec/image_size.h"
-#include "gif/codec/pixel_cursor.h"
+#include "gif/codec/index_window.h"
+#include "gif/codec/lzw_strings.h"
 
 namespace {
 
-constexpr int kMaxCodeSize = 12;
-constexpr std::uint32_t kTableSize = 1u << kMaxCodeSize;
-// One code expands to at most this many pixels; a longer chain can only be a loop.
-constexpr int kMaxStringLength = 4096;
+constexpr unsigned kMaxCodeSize = 12;
+// Strings at least this long are copied from where they were written before, when that is still
+// in the window: shorter ones take as few words from the table.
+constexpr std::uint32_t kCopiedLength = 9;
 
-// A string of the current table, known to lie in the output already: it can be copied from there
-// instead of being spelled out through the table.
-struct KnownString {
-  std::uint32_t position;  // of its first pixel in the output
-  std::uint16_t length;
-  std::uint8_t first;  // its first pixel
-  bool inOneRow;       // only then can it be copied in one piece
+// Why decoding stopped.
+enum class TStop {
+  Complete,      // every row written
+  EndCode,       // an end code before the last row
+  EndOfData,     // the data ran out before the last row
+  CodeAboveFree  // a code naming a string not defined yet
 };
 
-struct Tables {
-  std::uint16_t prefix[kTableSize];
-  std::uint16_t suffix[kTableSize];
-  std::uint16_t stack[kMaxStringLength + 2];
-  KnownString known[kTableSize];
+// Where progress is measured: the decoded data's place in the stream it came from.
+struct TSourceSpan {
+  std::size_t offset;  // of the minimum code size byte
+  std::size_t size;    // of the whole stream
 };
 
-// The growth of the table: the next code to assign and the code width.
-struct TableSize {
-  std::uint32_t freeCode = 0;
-  std::uint32_t maxCode = 0;
-  int codeSize = 0;
-
-  // 12-bit codes exhausted: no entries until the next clear code.
-  bool Full() const { return freeCode >= kTableSize; }
-
-  void Reset(int initialCodeSize, std::uint32_t firstFree, TCodeBits& bits) {
-    codeSize = initialCodeSize;
-    maxCode = 1u << codeSize;
-    freeCode = firstFree;
-    bits.SetCodeSize(codeSize);
-  }
-  void Advance(TCodeBits& bits) {
-    if (++freeCode < maxCode || codeSize == kMaxCodeSize) return;
-    ++codeSize;
-    maxCode <<= 1;
-    bits.SetCodeSize(codeSize);
-  }
+// Why the run of codes that needs nothing but registers paused.
+enum class TPause {
+  Code,    // at a code the table's rules alone do not take: clear, end, damage
+  Refill,  // for bits the stage cannot give at once
+  Rows     // for rows to take out of the window
 };
 
-template <int kBits>
+// What decoding keeps from one code to the next: the place in the data, the table's growth, the
+// last code and where its string was written, and where the next one goes.
+struct TCodeState {
+  TCodeReader::TCursor cursor;
+  unsigned width;              // of the codes
+  std::uint32_t mask;          // width bits
+  std::uint32_t nextFree;      // the next table entry to define
+  std::uint32_t widthGrowsAt;  // the next free code that needs a wider code (or is past the table)
+  std::uint32_t previous;      // the code before
+  std::size_t previousAt;      // where its string starts in the window
+  std::size_t out;             // where the next string goes in the window
+};
+
+// Copies a string written before (at from, ending at or before out) in blocks of 16, which may
+// write up to 15 bytes past its end. A block may overlap the one it reads from (the string lies
+// less than 16 bytes back); what it then takes from past the string's end only lands past the
+// copy's end.
+void CopyString(std::uint8_t* out, const std::uint8_t* from, std::uint32_t length) {
+  for (std::uint32_t copied = 0; copied < length; copied += 16)
+    std::memmove(out + copied, from + copied, 16);
+}
+
 class TLzwDecoder {
  public:
-  TLzwDecoder(TCodeReader& reader, TPixelCursor<kBits>& out, int minCodeSize,
-              std::uint8_t frameBits, bool tolerant, const TCodecProgress& progress,
-              bool copyStrings)
-      : reader_(reader),
-        out_(out),
-        progress_(progress),
-        tables_(new Tables),
-        pixelMask_((1u << frameBits) - 1),
+  TLzwDecoder(std::span<const std::uint8_t> blocks, int minCodeSize, std::uint8_t frameBits,
+              const TPixelRows& rows, bool interlaced, const TCodecProgress& progress)
+      : reader_(blocks, progress.Active()),
+        window_(rows, interlaced),
+        // Not cleared: every entry is written before it is read.
+        strings_(std::make_unique_for_overwrite<TLzwStrings>()),
         clearCode_(1u << minCodeSize),
-        endCode_(clearCode_ + 1),
-        firstFree_(clearCode_ + 2),
-        initCodeSize_(minCodeSize + 1),
-        tolerant_(tolerant),
-        copyStrings_(copyStrings) {
-    // Entries never assigned, and those a corrupt stream reaches before assigning them, read 0.
-    std::memset(tables_->prefix, 0, sizeof tables_->prefix);
-    std::memset(tables_->suffix, 0, sizeof tables_->suffix);
+        initialWidth_(static_cast<unsigned>(minCodeSize) + 1) {
+    strings_->SetRoots(clearCode_, (1u << frameBits) - 1);
   }
 
-  // Returns whether the data was found damaged (tolerant decoding only).
-  bool Run();
+  // Decodes codes until the image is complete or one stops it. afterCode (cursor, code) sees
+  // every code read but the first of the data and the one after each clear code.
+  template <typename AfterCode>
+  TStop Run(const AfterCode& afterCode);
+
+  bool CutShort() const { return reader_.CutShort(); }
+  const TCodeReader& Reader() const { return reader_; }
 
  private:
-  void DecodeCodes();
-  void StartString(std::uint32_t code);
-  bool SpellString(std::uint32_t code);
-  bool TakesKnown(std::uint32_t code) const {
-    return known_ && (code < clearCode_ || (code >= firstFree_ && code <= size_.freeCode));
-  }
-  void CopyKnownStrings(std::uint32_t& code);
-  void ReportRunning();
+  void StartTable(TCodeState& state) const;
+  template <typename AfterCode>
+  TPause RunTable(TCodeState& state, std::uint32_t& code, const AfterCode& afterCode);
+  void TakeRows(TCodeState& state);
 
-  TCodeReader& reader_;
-  TPixelCursor<kBits>& out_;
-  const TCodecProgress& progress_;
-  std::unique_ptr<Tables> tables_;
-  // Pixel values are masked to the colour table's size. The root codes, which stand for one
-  // pixel each, are all codes below the clear code, whatever that size: encoders often give a
-  // frame a smaller code size than its table's depth, and its table entries then start below
-  // the table's size.
-  const std::uint32_t pixelMask_;
-  const std::uint32_t clearCode_;
-  const std::uint32_t endCode_;
-  const std::uint32_t firstFree_;
-  const int initCodeSize_;
-  const bool tolerant_;
-  const bool copyStrings_;
-
-  TableSize size_;
-  std::uint32_t oldCode_ = 0;
-  std::uint32_t finChar_ = 0;  // first pixel of the last string written
-  bool corrupt_ = false;
-
-  // Whether every string of the current table is known (from a clear code on, while the codes
-  // follow the rules), and where the last string written, that of oldCode_, lies.
-  bool known_ = false;
-  KnownString last_{};
-  int lastX_ = 0;
+  TCodeReader reader_;
+  TIndexWindow window_;
+  std::unique_ptr<TLzwStrings> strings_;
+  std::uint32_t clearCode_;
+  unsigned initialWidth_;
 };
 
-template <int kBits>
-bool TLzwDecoder<kBits>::Run() {
-  try {
-    DecodeCodes();
-  } catch (...) {
-    out_.ClearAhead();
-    throw;
-  }
-  out_.ClearAhead();
-  return corrupt_;
+void TLzwDecoder::StartTable(TCodeState& state) const {
+  state.width = initialWidth_;
+  state.widthGrowsAt = 1u << state.width;
+  state.mask = state.widthGrowsAt - 1;
+  state.nextFree = clearCode_ + 2;
 }
 
-template <int kBits>
-void TLzwDecoder<kBits>::DecodeCodes() {
-  TCodeBits& bits = reader_.Bits();
-  size_.Reset(initCodeSize_, firstFree_, bits);
-  std::uint32_t code = bits.Next();
-  // The data starts as if just after a clear code, so a leading clear code changes nothing.
-  bool started = false;
-  while (code != endCode_ && code != TCodeBits::kEndOfData && !out_.Done()) {
-    if (code == clearCode_) {
-      size_.Reset(initCodeSize_, firstFree_, bits);
-      code = bits.Next();
-      if (code == TCodeBits::kEndOfData) break;
-      StartString(code);
-    } else if (!started) {
-      StartString(code);
-    } else if (TakesKnown(code)) {
-      CopyKnownStrings(code);
-      continue;
-    } else if (!SpellString(code)) {
+// The table rules, once for both ways of decoding (with and without progress): each code after the
+// first of a table adds the string of the code before it followed by the first index of its own;
+// a code equal to the next free one (the string being defined) is the string before it followed
+// by that string's first index; the code width grows when the next free code needs another bit,
+// up to 12 bits, where a full table adds nothing until the next clear code.
+//
+// Runs until a code needs more than these rules, or the bits or the window need attention. The
+// state lives in locals meanwhile, and nothing is called without progress, so that it all stays
+// in registers while indexes are stored.
+template <typename AfterCode>
+__attribute__((noinline)) TPause TLzwDecoder::RunTable(TCodeState& state, std::uint32_t& stopCode,
+                                                       const AfterCode& afterCode) {
+  TLzwStrings& strings = *strings_;
+  std::uint8_t* const start = window_.Start();
+  const std::uint32_t startPosition = window_.StartPosition();
+  const std::uint8_t* const rowEnd = window_.RowEnd();
+  const std::uint8_t* const safeEnd = reader_.SafeEnd();
+  TCodeReader::TCursor cursor = state.cursor;
+  unsigned width = state.width;
+  std::uint32_t mask = state.mask;
+  std::uint32_t nextFree = state.nextFree;
+  std::uint32_t widthGrowsAt = state.widthGrowsAt;
+  std::uint32_t previous = state.previous;
+  std::uint8_t* previousAt = start + state.previousAt;
+  std::uint8_t* out = start + state.out;
+  // Writes the string of code (of entry) at out, copied when it is long and still in the window;
+  // returns its first index.
+  const auto write = [&](std::uint32_t code, TLzwStrings::TEntry entry) {
+    const std::uint32_t length = TLzwStrings::Length(entry);
+    if (length >= kCopiedLength) {
+      const std::uint32_t position = strings.Position(code);
+      if (position >= startPosition) {
+        const std::uint8_t* from = start + (position - startPosition);
+        CopyString(out, from, length);
+        return *from;
+      }
+    }
+    return TLzwStrings::First(strings.Write(entry, out));
+  };
+  std::uint32_t code = 0;
+  TPause pause;
+  for (;;) {
+    if (cursor.count < width) {
+      if (cursor.at > safeEnd) {
+        pause = TPause::Refill;
+        break;
+      }
+      TCodeReader::Fetch(cursor);
+    }
+    code = static_cast<std::uint32_t>(cursor.bits) & mask;
+    cursor.bits >>= width;
+    cursor.count -= width;
+    afterCode(cursor, code);
+    std::uint32_t length;
+    std::uint8_t first;
+    if (code < nextFree) {
+      const TLzwStrings::TEntry entry = strings.At(code);
+      if (TLzwStrings::IsControl(entry)) {
+        pause = TPause::Code;  // a clear or end code
+        break;
+      }
+      length = TLzwStrings::Length(entry);
+      first = write(code, entry);
+    } else if (code == nextFree) {
+      const TLzwStrings::TEntry entry = strings.At(previous);
+      length = TLzwStrings::Length(entry);
+      first = write(previous, entry);
+      out[length++] = first;
+    } else {
+      pause = TPause::Code;  // damage
       break;
     }
-    started = true;
-    code = bits.Next();
-    if (progress_.Active()) ReportRunning();
-  }
-  // Running out of data after the last pixel needs no end code: files cut there are common.
-  if (code == TCodeBits::kEndOfData && !out_.Done()) {
-    // The data ran out before the last row. Cut-off files are common too, so tolerant decoding
-    // keeps what it has and marks it damaged.
-    if (!tolerant_) {
-      if (reader_.CutShort()) throw EReadError(messages::kReadError);
-      GifError(messages::kReadError);
+    // A string long enough to be copied later lies where the previous one was written.
+    if (strings.Add(nextFree, previous, first) >= kCopiedLength)
+      strings.SetPosition(nextFree, startPosition + static_cast<std::uint32_t>(previousAt - start));
+    if (++nextFree == widthGrowsAt) {
+      if (width < kMaxCodeSize) {
+        ++width;
+        widthGrowsAt <<= 1;
+        mask = widthGrowsAt - 1;
+      } else {
+        // Full: what later codes add goes to the spare entry past the table.
+        nextFree = TLzwStrings::kCodes;
+        widthGrowsAt = TLzwStrings::kCodes + 1;
+      }
     }
-    corrupt_ = true;
+    previous = code;
+    previousAt = out;
+    out += length;
+    if (out >= rowEnd) {
+      pause = TPause::Rows;
+      break;
+    }
   }
+  state = {cursor,
+           width,
+           mask,
+           nextFree,
+           widthGrowsAt,
+           previous,
+           static_cast<std::size_t>(previousAt - start),
+           static_cast<std::size_t>(out - start)};
+  stopCode = code;
+  return pause;
 }
 
-// The first code of a table stands for itself; it adds no entry.
-template <int kBits>
-void TLzwDecoder<kBits>::StartString(std::uint32_t code) {
-  oldCode_ = code;
-  finChar_ = code & pixelMask_;
-  last_ = {out_.Position(), 1, static_cast<std::uint8_t>(finChar_), true};
-  lastX_ = out_.X();
-  out_.Put(finChar_);
-  // A first code that is not a root leaves the strings of this table unknown.
-  known_ = copyStrings_ && code < clearCode_;
+void TLzwDecoder::TakeRows(TCodeState& state) {
+  const std::size_t moved = window_.TakeRows(window_.Start() + state.out);
+  state.out -= moved;
+  state.previousAt -= moved;
 }
 
-// Writes the string of code by walking the table from the code back to its root, then adds the
-// table entry. False when the walk finds a loop (tolerant decoding).
-template <int kBits>
-bool TLzwDecoder<kBits>::SpellString(std::uint32_t code) {
-  // Strings are spelled out when a code breaks the table's rules (what it spells may depend on
-  // entries defined later) or when progress is reported.
-  known_ = false;
-  std::uint16_t* stack = tables_->stack;
-  int depth = 0;
-  std::uint32_t current = code;
-  // A code at or past the next free one: the string being defined by this very code.
-  if (current >= size_.freeCode) {
-    current = oldCode_;
-    stack[depth++] = static_cast<std::uint16_t>(finChar_);
+template <typename AfterCode>
+TStop TLzwDecoder::Run(const AfterCode& afterCode) {
+  TCodeState state{reader_.Start(), 0, 0, 0, 0, 0, 0, 0};
+  StartTable(state);
+  std::uint32_t code = reader_.Next(state.cursor, state.width, state.mask);
+  if (window_.Done()) return TStop::Complete;  // a frame without pixels
+  for (;;) {
+    // A table starts (at the first code, or after a clear code): its first code stands alone.
+    while (code == clearCode_) {
+      StartTable(state);
+      code = reader_.Next(state.cursor, state.width, state.mask);
+    }
+    // An end code, the end of the data, or a code above the next free one (the table is empty).
+    if (code > clearCode_) break;
+    state.previous = code;
+    state.previousAt = state.out;
+    strings_->Write(strings_->At(code), window_.Start() + state.out);
+    state.out += 1;
+    TPause pause = TPause::Rows;
+    do {
+      if (window_.Start() + state.out >= window_.RowEnd()) {
+        TakeRows(state);
+        if (window_.Done()) {
+          afterCode(state.cursor, reader_.Next(state.cursor, state.width, state.mask));
+          return TStop::Complete;
+        }
+      }
+      if (!reader_.Refill(state.cursor, state.width)) {
+        code = TCodeReader::kEndOfData;
+        afterCode(state.cursor, code);
+        break;
+      }
+      pause = RunTable(state, code, afterCode);
+    } while (pause != TPause::Code);
+    if (code != clearCode_) break;
   }
-  while (current >= clearCode_) {
-    if (depth > kMaxStringLength) {
-      if (!tolerant_) GifError(gif_messages::kCorruptData);
-      corrupt_ = true;
-      return false;
-    }
-    stack[depth++] = tables_->suffix[current];
-    current = tables_->prefix[current];
+  window_.PutLastRows(window_.Start() + state.out);
+  if (code == clearCode_ + 1) return TStop::EndCode;
+  if (code == TCodeReader::kEndOfData) return TStop::EndOfData;
+  return TStop::CodeAboveFree;
+}
+
+// Reports StageRunning after a code: the share of the stream a reader fetching sub-blocks only
+// when it needs their bits would have read by then (all of it once the data has run out).
+class TRunningProgress {
+ public:
+  TRunningProgress(const TCodecProgress& progress, const TLzwDecoder& decoder, TSourceSpan source)
+      : progress_(progress), decoder_(decoder), source_(source) {}
+
+  void operator()(const TCodeReader::TCursor& cursor, std::uint32_t code) const {
+    const std::size_t position =
+        code == TCodeReader::kEndOfData
+            ? source_.size
+            : source_.offset + 1 + decoder_.Reader().SourcePosition(cursor);
+    const double percent =
+        std::trunc(static_cast<double>(position) / static_cast<double>(source_.size) * 100);
+    progress_.Report(StageRunning, static_cast<std::uint8_t>(percent));
   }
-  finChar_ = current & pixelMask_;
-  stack[depth++] = static_cast<std::uint16_t>(finChar_);
-  while (depth > 0)
-    out_.Put(stack[--depth] & 0xFFu);
-  if (!size_.Full()) {
-    tables_->prefix[size_.freeCode] = static_cast<std::uint16_t>(oldCode_);
-    tables_->suffix[size_.freeCode] = static_cast<std::uint16_t>(finChar_);
-    size_.Advance(reader_.Bits());
-  }
-  oldCode_ = code;
-  return true;
-}
 
-// Decodes codes while every string of the table is known, copying each from where it was
-// written before. Stops at the first code it does not take (a clear or end code, the end of the
-// data, a code breaking the rules), leaving it in code, or when the image is complete. The
-// state lives in locals meanwhile: stores through the pixel pointer could touch any member.
-template <int kBits>
-void TLzwDecoder<kBits>::CopyKnownStrings(std::uint32_t& code) {
-  TPixelCursor<kBits> out = out_;
-  TCodeBits bits = reader_.Bits();
-  TableSize size = size_;
-  Tables& tables = *tables_;
-  std::uint32_t finChar = finChar_;
-  std::uint32_t oldCode = oldCode_;
-  KnownString last = last_;
-  int lastX = lastX_;
-  const std::uint32_t clearCode = clearCode_;
-  const std::uint32_t firstFree = firstFree_;
-  const std::uint32_t pixelMask = pixelMask_;
-  const int width = out.Width();
-  const auto copy = [&out](const KnownString& string) {
-    if (string.inOneRow) {
-      out.Copy(string.position, string.length);
-    } else {
-      out.CopyAcrossRows(string.position, string.length);
-    }
-  };
-  do {
-    const std::uint32_t position = out.Position();
-    const int x = out.X();
-    std::uint32_t length;
-    if (code < clearCode) {
-      finChar = code & pixelMask;
-      out.Put(finChar);
-      length = 1;
-    } else if (code < size.freeCode) {
-      const KnownString string = tables.known[code];
-      copy(string);
-      finChar = string.first;
-      length = string.length;
-    } else {
-      // The string being defined: the last one and its own first pixel.
-      copy(last);
-      out.Put(finChar);
-      length = last.length + 1u;
-    }
-    if (!size.Full()) {
-      tables.prefix[size.freeCode] = static_cast<std::uint16_t>(oldCode);
-      tables.suffix[size.freeCode] = static_cast<std::uint16_t>(finChar);
-      // The last string and the first pixel of this one: it starts where the last one did.
-      const int added = last.length + 1;
-      tables.known[size.freeCode] = {last.position, static_cast<std::uint16_t>(added), last.first,
-                                     lastX + added <= width};
-      size.Advance(bits);
-    }
-    oldCode = code;
-    last = {position, static_cast<std::uint16_t>(length), static_cast<std::uint8_t>(finChar),
-            x + static_cast<int>(length) <= width};
-    lastX = x;
-    code = bits.Next();
-  } while (!out.Done() && (code < clearCode || (code >= firstFree && code <= size.freeCode)));
-  out_ = out;
-  reader_.Bits() = bits;
-  size_ = size;
-  finChar_ = finChar;
-  oldCode_ = oldCode;
-  last_ = last;
-  lastX_ = lastX;
-}
+ private:
+  const TCodecProgress& progress_;
+  const TLzwDecoder& decoder_;
+  TSourceSpan source_;
+};
 
-template <int kBits>
-void TLzwDecoder<kBits>::ReportRunning() {
-  const std::int64_t size = reader_.SourceSize();
-  if (size == 0) return;
-  const double percent =
-      std::trunc(static_cast<double>(reader_.SourcePosition()) / static_cast<double>(size) * 100);
-  progress_.Report(StageRunning, static_cast<std::uint8_t>(percent));
-}
-
-template <int kBits>
-bool Decode(TStream& source, const BITMAPINFOHEADER& header, bool interlaced,
-            const TCodecProgress& progress, std::uint8_t* pixels, std::uint8_t frameBits,
+// Decodes, and makes of damage what the policy says. Returns whether the data is corrupt.
+bool Decode(std::span<const std::uint8_t> data, TSourceSpan source, const TPixelRows& rows,
+            bool interlaced, const TCodecProgress& progress, std::uint8_t frameBits,
             TDamagePolicy damage) {
-  const int minCodeSize = source.ReadByte();
+  CheckImageSize(rows.width, rows.height);
+  if (rows.bitsPerPixel != 1 && rows.bitsPerPixel != 4 && rows.bitsPerPixel != 8)
+    GifError(gif_messages::kWrongColorCount);
+  if (data.empty()) throw EReadError(messages::kReadError);
+  const int minCodeSize = data[0];
   if (minCodeSize < 2 || minCodeSize > 9) GifError(gif_messages::kCodeSizeRange);
-  TCodeReader reader(source, progress.Active());
-  const int width = header.biWidth;
-  const int height = header.biHeight;
-  TPixelCursor<kBits> out(pixels, width, height, *pixel_buffer::RowBytes(width, kBits), interlaced);
-  // Copying strings from the output needs every pixel to read back as written, and is left out
-  // while progress is reported after every code.
-  const bool copyStrings = !progress.Active() && frameBits <= kBits;
-  return TLzwDecoder<kBits>(reader, out, minCodeSize, frameBits, damage == TDamagePolicy::Tolerate,
-                            progress, copyStrings)
-      .Run();
+  TLzwDecoder decoder(data.subspan(1), minCodeSize, frameBits, rows, interlaced, progress);
+  const TStop stop = progress.Active()
+                         ? decoder.Run(TRunningProgress(progress, decoder, source))
+                         : decoder.Run([](const TCodeReader::TCursor&, std::uint32_t) {});
+  if (stop == TStop::Complete) return false;
+  if (damage == TDamagePolicy::Tolerate) return true;
+  if (stop != TStop::EndOfData) GifError(gif_messages::kCorruptData);
+  if (decoder.CutShort()) throw EReadError(messages::kReadError);
+  GifError(messages::kReadError);
 }
 
-}  // namespace
-
-void LzwDecode(TStream& source, const BITMAPINFOHEADER& header, bool interlaced,
-               const TCodecProgress& progress, bool& corrupt, std::uint8_t* pixels,
-               std::uint8_t frameBits, TDamagePolicy damage) {
+void DecodeReporting(std::span<const std::uint8_t> data, TSourceSpan source, const TPixelRows& rows,
+                     bool interlaced, const TCodecProgress& progress, bool& corrupt,
+                     std::uint8_t frameBits, TDamagePolicy damage) {
   corrupt = false;
-  progress.Report(StageStarting, 0);
   try {
-    CheckImageSize(header.biWidth, header.biHeight);
-    switch (header.biBitCount) {
-      case 1:
-        corrupt = Decode<1>(source, header, interlaced, progress, pixels, frameBits, damage);
-        break;
-      case 4:
-        corrupt = Decode<4>(source, header, interlaced, progress, pixels, frameBits, damage);
-        break;
-      case 8:
-        corrupt = Decode<8>(source, header, interlaced, progress, pixels, frameBits, damage);
-        break;
-      default:
-        GifError(gif_messages::kWrongColorCount);
-    }
+    progress.Report(StageStarting, 0);
+    corrupt = Decode(data, source, rows, interlaced, progress, frameBits, damage);
   } catch (const Exception& error) {
     progress.Report(StageEnding, 0, error.Message());
     throw;
@@ -346,4 +321,31 @@ void LzwDecode(TStream& source, const BITMAPINFOHEADER& header, bool interlaced,
     throw;
   }
   progress.Report(StageEnding, 100);
+}
+
+}  // namespace
+
+void LzwDecode(std::span<const std::uint8_t> data, const TPixelRows& rows, bool interlaced,
+               const TCodecProgress& progress, bool& corrupt, std::uint8_t frameBits,
+               TDamagePolicy damage) {
+  DecodeReporting(data, {0, data.size()}, rows, interlaced, progress, corrupt, frameBits, damage);
+}
+
+void LzwDecode(TStream& source, const BITMAPINFOHEADER& header, bool interlaced,
+               const TCodecProgress& progress, bool& corrupt, std::uint8_t* pixels,
+               std::uint8_t frameBits, TDamagePolicy damage) {
+  const auto start = static_cast<std::size_t>(source.Position());
+  const auto size = static_cast<std::size_t>(source.Size());
+  std::vector<std::uint8_t> copy;
+  std::span<const std::uint8_t> data;
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&source)) {
+    data = std::span(memory->Bytes()).subspan(std::min(start, size));
+  } else {
+    copy.resize(static_cast<std::size_t>(source.Remaining()));
+    source.ReadBuffer(copy.data(), static_cast<std::int64_t>(copy.size()));
+    data = copy;
+  }
+  source.SetPosition(static_cast<std::int64_t>(start + data.size()));
+  DecodeReporting(data, {start, size}, BitmapFileRows(pixels, header), interlaced, progress,
+                  corrupt, frameBits, damage);
 }

@@ -1,19 +1,54 @@
 #include "gif/picture/gif_frame.h"
 
-#include "framework/core/memory_stream.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/messages.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/draw_bitmap_keyed.h"
+#include "gif/codec/color_table.h"
 #include "gif/codec/decode_to_dib.h"
+#include "gif/picture/decoded_bitmaps.h"
 #include "gif/picture/gif_image.h"
+
+namespace {
+
+// What a decoded bitmap costs beside its pixels (its object with the colour table, its palette),
+// counted generously, so that a file of many tiny frames is bounded too.
+constexpr std::size_t kBitmapRecordBytes = 4096;
+
+// The bitmap colour table of a frame decoded at bitsPerPixel: its colours, then mid-grey.
+TColorTable FrameColorTable(const GifColorTable& colors, int bitsPerPixel) {
+  const std::array<RGBQUAD, 256> quads = TableToQuads(colors);
+  TColorTable table{};
+  for (std::size_t i = 0; i < std::size_t{1} << bitsPerPixel; ++i)
+    table[i] = QuadToColor(quads[i]);
+  return table;
+}
+
+}  // namespace
 
 TGIFFrame::TGIFFrame(TGIFImage* owner) : TGIFFrameModel(owner) {}
 
-TGIFFrame::~TGIFFrame() = default;
+TGIFFrame::~TGIFFrame() {
+  LeaveBudget();
+}
 
 TGIFImage* TGIFFrame::Owner() const {
   // A picture frame is only ever made for a picture (or for none).
   return static_cast<TGIFImage*>(OwnerModel());
+}
+
+TDecodedBitmaps* TGIFFrame::Decoded() const {
+  return Owner() != nullptr ? &Owner()->DecodedBitmaps() : nullptr;
+}
+
+void TGIFFrame::LeaveBudget() {
+  if (TDecodedBitmaps* decoded = Decoded()) decoded->Remove(*this);
+}
+
+void TGIFFrame::ResetFrame() {
+  TGIFFrameModel::ResetFrame();
+  LeaveBudget();
 }
 
 void TGIFFrame::Assign(const TPersistent* source) {
@@ -21,7 +56,7 @@ void TGIFFrame::Assign(const TPersistent* source) {
     ResetFrame();
     frameBitmap_.reset();
   } else if (const auto* frame = dynamic_cast<const TGIFFrame*>(source)) {
-    if (frame != this) AssignFrame(*frame);
+    AssignFrame(*frame);
   } else if (const auto* image = dynamic_cast<const TGIFImage*>(source)) {
     if (image->FrameCount() == 0) {
       Assign(nullptr);
@@ -35,14 +70,35 @@ void TGIFFrame::Assign(const TPersistent* source) {
 }
 
 void TGIFFrame::AssignFrame(const TGIFFrame& source) {
+  // Also when the image assigned is this frame's owner and this its current frame.
+  if (&source == this) return;
   ShareContentOf(source);
   CopyFrameBitmap(source);
 }
 
+// A bitmap of the source's is shared (it is copied when either changes). One decoded from the
+// pixels now shared is a decoding of them here too, and joins this owner's budget; without one,
+// the old bitmap goes, as it shows other pixels.
 void TGIFFrame::CopyFrameBitmap(const TGIFFrame& source) {
-  if (!source.frameBitmap_) return;
   NewFrameBitmap();
+  if (!source.frameBitmap_) {
+    frameBitmap_.reset();
+    return;
+  }
   frameBitmap_->Assign(source.frameBitmap_.get());
+  const TDecodedBitmaps* sourceDecoded = source.Decoded();
+  const auto bytes = sourceDecoded != nullptr ? sourceDecoded->BytesOf(source) : std::nullopt;
+  if (bytes) JoinBudget(*bytes);
+}
+
+// The bitmap is a decoding of the pixels and may give way to others; until it is drawn on, which
+// makes it the frame's own.
+void TGIFFrame::JoinBudget(std::size_t bytes) {
+  TDecodedBitmaps* decoded = Decoded();
+  if (decoded == nullptr) return;
+  decoded->MakeRoom(bytes, Owner()->CurrentFrame());
+  decoded->Add(*this, bytes);
+  frameBitmap_->SetOnChange([this](TObject*) { Decoded()->Remove(*this); });
 }
 
 bool TGIFFrame::HasContent() const {
@@ -50,19 +106,47 @@ bool TGIFFrame::HasContent() const {
 }
 
 TBitmap& TGIFFrame::DecodedBitmap() {
-  if (frameBitmap_ && !frameBitmap_->Empty()) return *frameBitmap_;
-  NewFrameBitmap();
-  if (SharedPixels()->EncodedData() != nullptr) {
-    TMemoryStream dib;
-    DecodeToDib(*this, dib);
-    frameBitmap_->LoadFromStream(dib);
+  if (frameBitmap_ && !frameBitmap_->Empty()) {
+    if (TDecodedBitmaps* decoded = Decoded()) decoded->Touch(*this);
+    return *frameBitmap_;
   }
+  // An emptied bitmap is decoded again in place, so that references to it stay valid.
+  if (!frameBitmap_) frameBitmap_ = std::make_unique<TBitmap>();
+  if (SharedPixels()->EncodedData() != nullptr) DecodeFrameBitmap();
   return *frameBitmap_;
 }
 
+// Decodes straight into the rows of a new bitmap object, top row first, which the frame's bitmap
+// then takes over: no bitmap file image in between. A frame without pixels leaves the bitmap
+// empty.
+void TGIFFrame::DecodeFrameBitmap() {
+  const BITMAPINFOHEADER info = FrameDibHeader(*this);
+  const int width = info.biWidth;
+  const int height = info.biHeight;
+  const int bits = info.biBitCount;
+  if (info.biSizeImage == 0) {
+    DecodeFrameInto(*this, {nullptr, 0, width, height, bits});
+    return;
+  }
+  const std::size_t bytes = info.biSizeImage + kBitmapRecordBytes;
+  if (TDecodedBitmaps* decoded = Decoded()) decoded->MakeRoom(bytes, Owner()->CurrentFrame());
+  TBitmapHandle bitmap(TBitmapObject::Create(width, height, bits,
+                                             FrameColorTable(SharedPixels()->FrameColors(), bits)));
+  if (!bitmap) throw EOutOfMemory(messages::kOutOfMemory);
+  DecodeFrameInto(
+      *this, {bitmap->Bits(), static_cast<std::ptrdiff_t>(bitmap->Stride()), width, height, bits});
+  frameBitmap_->TakeBitmap(std::move(bitmap));
+  JoinBudget(bytes);
+}
+
 void TGIFFrame::NewFrameBitmap() {
+  LeaveBudget();
   frameBitmap_.reset();
   frameBitmap_ = std::make_unique<TBitmap>();
+}
+
+void TGIFFrame::EmptyFrameBitmap() {
+  if (frameBitmap_) frameBitmap_->Assign(nullptr);
 }
 
 bool TGIFFrame::HasBitmapOrPixels() const {

@@ -8,6 +8,7 @@
 
 class TBitmap;
 class TCanvas;
+class TDecodedBitmaps;
 class TGIFImage;
 
 // How DrawFrame treats the frame's transparent colour.
@@ -31,26 +32,41 @@ class TGIFFrame : public TPersistent, public TGIFFrameModel {
 
   TGIFImage* Owner() const;
   bool HasContent() const override;
+  // Also takes the bitmap out of the owner's budget: it is no longer a decoding of the pixels.
+  void ResetFrame() override;
 
   // The decoded bitmap cache: none until the frame is first decoded, or set by assignment. An
   // empty bitmap counts as none and is decoded again.
   TBitmap* FrameBitmap() const { return frameBitmap_.get(); }
-  // The frame's bitmap, decoded from the encoded pixels on first use (empty when there are none).
-  // When decoding fails the frame keeps an empty bitmap, so the next use tries again.
+  // The frame's bitmap, decoded from the encoded pixels on first use (empty when there are none,
+  // or when the frame has no pixels: a width or height of 0). When decoding fails the frame keeps
+  // an empty bitmap, so the next use tries again. The owner keeps decoded bitmaps within a budget
+  // (TDecodedBitmaps): decoding another frame may empty this one, which is then decoded again on
+  // its next use.
   TBitmap& DecodedBitmap();
   // Replaces the bitmap by a new, empty one.
   void NewFrameBitmap();
+  // Empties the decoded bitmap (keeping the object), to be decoded again when next used.
+  void EmptyFrameBitmap();
   // The size of the decoded bitmap (decoding it if needed); 0 for a frame with neither a bitmap
   // nor encoded pixels.
   int FrameWidth();
   int FrameHeight();
-  // Stretches the decoded bitmap into rect.
+  // Stretches the decoded bitmap into rect. A black-and-white frame is keyed on its own
+  // transparent colour too (keyed drawing keys monochrome bitmaps on white).
   void DrawFrame(TCanvas& canvas, const TRect& rect, TFrameTransparency transparency);
 
  private:
+  friend class TGIFImage;  // assigns its frames without recomputing its screen for each
+
   void AssignFrame(const TGIFFrame& source);
   void CopyFrameBitmap(const TGIFFrame& source);
   bool HasBitmapOrPixels() const;
+  void DecodeFrameBitmap();
+  // The budget of decoded bitmaps this frame's are kept in; none for a frame of its own.
+  TDecodedBitmaps* Decoded() const;
+  void JoinBudget(std::size_t bytes);
+  void LeaveBudget();
 
   std::unique_ptr<TBitmap> frameBitmap_;
 };

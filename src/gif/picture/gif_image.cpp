@@ -18,6 +18,26 @@ void ProgressThunk(TObject* target, TProgressStage stage, std::uint8_t percentDo
                                                   message);
 }
 
+// What a one-frame image takes from the header of its frame's owner.
+struct TScreenData {
+  std::uint8_t aspectRatio = 0;
+  std::uint8_t globalBits = 0;
+  std::uint8_t colorResolution = 0;
+  GifColorTable globalColors;
+};
+
+TScreenData ScreenDataOf(const TGIFData& header) {
+  return {header.AspectRatio(), header.GlobalBits(), header.ColorResolution(),
+          header.GlobalColors()};
+}
+
+void SetScreenData(TGIFData& header, const TScreenData& screen) {
+  header.SetAspectRatio(screen.aspectRatio);
+  header.SetGlobalBits(screen.globalBits);
+  header.SetColorResolution(screen.colorResolution);
+  header.GlobalColors() = screen.globalColors;
+}
+
 }  // namespace
 
 TGIFImage::TGIFImage() = default;
@@ -74,30 +94,33 @@ void TGIFImage::Assign(const TPersistent* source) {
   }
 }
 
+// The frames are assigned without recomputing the screen after each (which would decode every
+// frame for every frame): the source's screen is taken as a whole at the end.
 void TGIFImage::AssignImage(const TGIFImage& source) {
   ShareHeaderOf(source);
   FreeFrames();
   for (int i = 0; i < source.FrameCount(); ++i) {
     const TGIFFrame& sourceFrame = *source.FrameAt(i);
     auto frame = std::make_unique<TGIFFrame>(this);
-    frame->Assign(&sourceFrame);
-    frame->SetLocalColors(sourceFrame.LocalColors());
+    TGIFFrame& added = *frame;
     AddFrame(std::move(frame));
+    added.AssignFrame(sourceFrame);
+    added.SetLocalColors(sourceFrame.LocalColors());
   }
   CopyScreenOf(source);
   Changed(this);
 }
 
 void TGIFImage::AssignFrame(const TGIFFrame& source) {
-  ResetImage();
-  if (const TGIFImage* owner = source.Owner()) {
-    const TGIFData& from = *owner->SharedHeader();
-    TGIFData& header = *SharedHeader();
-    header.SetAspectRatio(from.AspectRatio());
-    header.SetGlobalBits(from.GlobalBits());
-    header.SetColorResolution(from.ColorResolution());
-    header.GlobalColors() = from.GlobalColors();
+  // A frame of this image would go with the reset: it is kept aside until it has been copied.
+  std::unique_ptr<TGIFFrameModel> keptAside;
+  for (int i = 0; i < FrameCount() && !keptAside; ++i) {
+    if (FrameAt(i) == &source) keptAside = TakeFrame(i);
   }
+  const TScreenData screen =
+      source.Owner() != nullptr ? ScreenDataOf(*source.Owner()->SharedHeader()) : TScreenData{};
+  ResetImage();
+  SetScreenData(*SharedHeader(), screen);
   TGIFFrame& frame = AppendFrame();
   SetCurrentIndex(FrameCount() - 1);
   frame.Assign(&source);
@@ -157,8 +180,12 @@ void TGIFImage::SetWidth(int) {
 
 TBitmap& TGIFImage::CurrentBitmap() {
   if (FrameCount() == 0) AppendEmptyFrame();
-  const int index = CurrentIndex() >= 0 && CurrentIndex() < FrameCount() ? CurrentIndex() : 0;
-  return FrameAt(index)->DecodedBitmap();
+  return CurrentFrame()->DecodedBitmap();
+}
+
+TGIFFrame* TGIFImage::CurrentFrame() const {
+  if (FrameCount() == 0) return nullptr;
+  return FrameAt(CurrentIndex() >= 0 && CurrentIndex() < FrameCount() ? CurrentIndex() : 0);
 }
 
 void TGIFImage::AppendEmptyFrame() {
@@ -174,15 +201,16 @@ HPALETTE TGIFImage::CurrentPalette() {
 }
 
 void TGIFImage::RecomputeScreen() {
-  int width = 0;
-  int height = 0;
+  std::uint16_t width = 0;
+  std::uint16_t height = 0;
   for (int i = 0; i < FrameCount(); ++i) {
     TGIFFrame& frame = *FrameAt(i);
-    width = std::max(width, frame.FrameWidth() + frame.Origin().x);
-    height = std::max(height, frame.FrameHeight() + frame.Origin().y);
+    width = static_cast<std::uint16_t>(std::max<int>(width, frame.FrameWidth() + frame.Origin().x));
+    height =
+        static_cast<std::uint16_t>(std::max<int>(height, frame.FrameHeight() + frame.Origin().y));
   }
-  SetLogicalWidth(static_cast<std::uint16_t>(width));
-  SetLogicalHeight(static_cast<std::uint16_t>(height));
+  SetLogicalWidth(width);
+  SetLogicalHeight(height);
 }
 
 void TGIFImage::WriteData(TStream&) {

@@ -7,6 +7,7 @@
 
 #include "framework/graphics/graphic.h"
 #include "gif/codec/gif_image_model.h"
+#include "gif/picture/decoded_bitmaps.h"
 #include "gif/picture/gif_frame.h"
 
 class TBitmap;
@@ -25,13 +26,15 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   ~TGIFImage() override;
   const char* ClassName() const override { return "TGIFImage"; }
 
-  // From another image: shares its data and frames' pixels. From a frame: a one-frame image with
-  // that frame's owner's screen data. From none: the image is reset. Each fires OnChange
-  // (assigning the image to itself changes nothing and fires nothing).
+  // From another image: shares its data and frames' pixels (and copies its screen: no frame is
+  // decoded). From a frame, also one of this image's: a one-frame image with that frame's owner's
+  // screen data. From none: the image is reset. Each fires OnChange (assigning the image to itself
+  // changes nothing and fires nothing).
   void Assign(const TPersistent* source) override;
 
   // ReadGifContent, then, with decodeFirst, frame 0 is decoded at once and dropped again when
-  // that fails; a successful read fires OnChange.
+  // that fails (when it was the only frame, no frame is current: CurrentIndex -1); a successful
+  // read fires OnChange.
   void ReadGif(std::int64_t size, TStream& stream, bool decodeFirst);
 
   // The frame at index; outside 0..FrameCount()-1 raises EListError "List index out of bounds".
@@ -67,11 +70,17 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   // The current frame's decoded bitmap (frame 0's when the index is out of range). An image
   // without frames is first given one without pixels, as assigning an empty bitmap would.
   TBitmap& CurrentBitmap();
+  // The frame CurrentBitmap shows; none without frames.
+  TGIFFrame* CurrentFrame() const;
   // The palette of CurrentBitmap; none for an image without frames.
   HPALETTE CurrentPalette();
-  // The logical screen as the smallest one that holds every frame at its origin; decodes every
-  // frame not decoded yet.
+  // The logical screen as the smallest one that holds every frame at its origin, each step kept in
+  // 16 bits as the screen is (a frame reaching past 65535 wraps round); decodes every frame not
+  // decoded yet.
   void RecomputeScreen();
+
+  // The decoded bitmaps of this image's frames, kept within a budget.
+  TDecodedBitmaps& DecodedBitmaps() { return decoded_; }
 
  private:
   TGIFFrame& AppendFrame();
@@ -81,4 +90,5 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   void DecodeFirstFrame();
 
   TCodecProgressEvent onCodecProgress_;
+  TDecodedBitmaps decoded_;
 };

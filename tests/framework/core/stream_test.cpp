@@ -40,6 +40,25 @@ TEST(Stream, LittleEndianNumbersAndGrowingWrites) {
   EXPECT_THROW(stream.Seek(-1, TSeekOrigin::soBeginning), EStreamError);
 }
 
+TEST(Stream, SharedBytesStayAsTheyWereWhateverTheStreamDoesNext) {
+  TMemoryStream stream({1, 2, 3, 4, 5});
+  const TSharedBytes shared = stream.ShareBytes(1, 3);
+  EXPECT_EQ(shared.Data(), stream.Bytes().data() + 1) << "shared, not copied";
+  const auto expectShared = [&] {
+    EXPECT_EQ(std::vector<std::uint8_t>(shared.Span().begin(), shared.Span().end()),
+              (std::vector<std::uint8_t>{2, 3, 4}));
+  };
+  stream.Memory()[1] = 9;
+  expectShared();
+  EXPECT_EQ(stream.Bytes()[1], 9);
+  stream.SetPosition(2);
+  stream.WriteByte(8);
+  stream.SetSize(2);
+  stream.Clear();
+  expectShared();
+  EXPECT_EQ(stream.Size(), 0);
+}
+
 TEST(Stream, CopyFromIsStrictAndZeroMeansEverything) {
   TMemoryStream source({1, 2, 3, 4});
   TMemoryStream target;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "decode_helpers.h"
+#include "dib_pixels.h"
 #include "error_message.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
@@ -65,6 +66,24 @@ TEST(DecodeToDib, PacksSubBytePixelsFromTheMostSignificantEnd) {
 TEST(DecodeToDib, RowsAreStoredBottomUp) {
   const DecodedFrame frame = DecodeGifFrame(SimpleGif(2, 2, 8, EncodeLzw({1, 2, 3, 4}, 8)));
   EXPECT_EQ(frame.dib.indexes, (std::vector<std::uint8_t>{1, 2, 3, 4}));  // read back top first
+}
+
+TEST(DecodeToDib, ReplacesWhatTheStreamHeld) {
+  TMemoryStream dib;
+  dib.WriteBuffer(std::vector<std::uint8_t>(5000, 0xEE).data(), 5000);
+  for (const auto& [width, height] : {std::pair{3, 2}, {40, 30}, {3, 2}}) {
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width * height));
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+      pixels[i] = static_cast<std::uint8_t>(i % 7);
+    TGIFImageModel image;
+    TMemoryStream gif(SimpleGif(width, height, 4, EncodeLzw(pixels, 4)));
+    image.ReadGifContent(gif.Size(), gif);
+    DecodeToDib(*image.FrameAt(0), dib);
+    const DibPixels read = ReadDibPixels(dib);
+    EXPECT_EQ(dib.Size(), read.fileSize);
+    EXPECT_EQ(read.indexes, pixels);
+    EXPECT_EQ(dib.Position(), 0);
+  }
 }
 
 TEST(DecodeToDib, FrameWithoutColourTableFails) {

@@ -195,6 +195,26 @@ TEST(GifConformance, CorpusAgreesWithGiflibAndTheReferenceIndexes) {
   std::cout << table.str();
 }
 
+TEST(GifConformance, DamagedCorpusFilesAreReportedCorrupted) {
+  QI_REQUIRE_TESTDATA();
+  const fs::path dir = qi_test::TestDataDir() / "gif";
+  const std::set<std::string> damaged{"wuffs-artificial-pixel-data-none.gif",
+                                      "wuffs-artificial-pixel-data-not-enough.gif",
+                                      "synth-gif87a-800x600-corrupt-middle.gif"};
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.path().extension() != ".gif") continue;
+    const OurImage ours = DecodeWithCodec(entry.path(), false);
+    const bool corrupted = std::any_of(ours.frames.begin(), ours.frames.end(),
+                                       [](const OurFrame& frame) { return frame.corrupted; });
+    if (damaged.contains(name)) {
+      EXPECT_TRUE(corrupted) << name;
+    } else if (DecodeWithGiflib(entry.path()).complete) {
+      EXPECT_FALSE(corrupted) << name << ": whole for giflib";
+    }
+  }
+}
+
 TEST(GifConformance, ReferenceCodeStreamsDecodeToTheirExpectedBytes) {
   QI_REQUIRE_TESTDATA();
   const fs::path reference = qi_test::TestDataDir() / "gif" / "reference" / "wuffs";

@@ -25,6 +25,10 @@ std::string Read(TGIFImageModel& image, const std::vector<std::uint8_t>& gif) {
   return "";
 }
 
+std::vector<std::uint8_t> Bytes(const TSharedBytes& bytes) {
+  return {bytes.Span().begin(), bytes.Span().end()};
+}
+
 GifBuilder Screen2x2() {
   return std::move(GifBuilder().Signature().Screen(2, 2, 0x81).Table(4));
 }
@@ -50,7 +54,7 @@ TEST(GifReader, SmallestGifByHand) {
   const TGIFItem& item = *image.FrameAt(0)->SharedPixels();
   EXPECT_EQ(item.FrameBits(), 1);
   EXPECT_EQ(item.FrameColors().count, 2);
-  EXPECT_EQ(item.EncodedData()->Bytes(), (std::vector<std::uint8_t>{2, 2, 0x4C, 0x01, 0}));
+  EXPECT_EQ(Bytes(*item.EncodedData()), (std::vector<std::uint8_t>{2, 2, 0x4C, 0x01, 0}));
   EXPECT_FALSE(image.FrameAt(0)->Corrupted());
 }
 
@@ -229,7 +233,7 @@ TEST(GifReader, CutOffImageDataGivesACorruptedFrameThatStillLoads) {
   ASSERT_EQ(image.FrameCount(), 1);
   EXPECT_TRUE(image.FrameAt(0)->Corrupted());
   // Only the code size byte was kept: the partial sub-block is left out.
-  EXPECT_EQ(image.FrameAt(0)->SharedPixels()->EncodedData()->Bytes(), std::vector<std::uint8_t>{2});
+  EXPECT_EQ(Bytes(*image.FrameAt(0)->SharedPixels()->EncodedData()), std::vector<std::uint8_t>{2});
   TMemoryStream dib;
   EXPECT_NO_THROW(DecodeToDib(*image.FrameAt(0), dib));
 }
@@ -275,6 +279,30 @@ TEST(GifReader, LocalTableReplacesTheGlobalOneForItsFrame) {
   EXPECT_EQ(frame.SharedPixels()->FrameBits(), 3);
   EXPECT_EQ(frame.SharedPixels()->FrameColors().count, 8);
   EXPECT_EQ(frame.SharedPixels()->DescriptorFlags(), 0xC2);
+}
+
+TEST(GifReader, FramesKeepPartsOfTheBytesReadAndShareTheGlobalTable) {
+  const auto gif = Screen2x2()
+                       .Image(0, 0, 2, 2, 0, Pixels2x2())
+                       .Image(0, 0, 2, 2, 0, Pixels2x2())
+                       .Trailer()
+                       .Data();
+  TMemoryStream stream(gif);
+  TGIFImageModel image;
+  image.ReadGifContent(stream.Size(), stream);
+  ASSERT_EQ(image.FrameCount(), 2);
+  const TGIFItem& first = *image.FrameAt(0)->SharedPixels();
+  const TGIFItem& second = *image.FrameAt(1)->SharedPixels();
+  // The code size byte of the first frame follows the header, the table and the descriptor.
+  EXPECT_EQ(first.EncodedData()->Data(), stream.Bytes().data() + 13 + 12 + 10);
+  EXPECT_EQ(&first.FrameColors(), &second.FrameColors());
+
+  // Changing the stream or a frame's table leaves the rest as read.
+  stream.Memory()[13 + 12 + 10] = 7;
+  image.FrameAt(1)->SharedPixels()->EditFrameColors().entries[0] = {1, 2, 3};
+  EXPECT_EQ(first.EncodedData()->Span()[0], 2);
+  EXPECT_EQ(first.FrameColors().entries[0], TestColor(0));
+  EXPECT_EQ(second.FrameColors().entries[0], (GifRgb{1, 2, 3}));
 }
 
 TEST(GifReader, PicturesBeyondTheBitmapSizeCapAreRefusedBeforeDecoding) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 #include "decode_helpers.h"
@@ -78,26 +79,40 @@ TEST(LzwDecode, CodeSizeOutsideTwoToNineFails) {
   }
 }
 
-// A code above the free code defines an entry that refers to itself; the next use of it would
-// loop for ever.
-std::vector<std::uint8_t> LoopingCodes() {
-  return PackCodes(2, {
-                          {4, 3},  // clear
-                          {1, 3},  // pixel 1
-                          {7, 3},  // above the free code 6: taken as it: 1 1; 6 := (1, 1)
-                          {7, 3},  // the free code: unassigned entry 7 (0) + 1; 7 := (7, 0)
-                          {7, 4},  // entry 7 refers to itself
-                      });
+TEST(LzwDecode, DamageStopsDecodingWhereItIsFound) {
+  // Minimum code size 2: clear 4, end 5, first free code 6, codes 3 bits wide; a 4 x 2 frame.
+  const struct {
+    const char* damage;
+    std::vector<Code> codes;
+    std::vector<std::uint8_t> kept;  // the pixels decoded before the damage
+  } cases[] = {
+      {"a code above the next free one", {{4, 3}, {1, 3}, {7, 3}, {5, 3}}, {1}},
+      {"a table code right after a clear code", {{4, 3}, {6, 3}, {5, 3}}, {}},
+      {"an end code before the last row", {{4, 3}, {1, 3}, {2, 3}, {5, 3}}, {1, 2}},
+  };
+  for (const auto& [damage, codes, kept] : cases) {
+    SCOPED_TRACE(damage);
+    const auto data = PackCodes(2, codes);
+    const RawDecode decoded = DecodeRaw(data, 4, 2, 2);
+    EXPECT_TRUE(decoded.corrupt);
+    std::vector<std::uint8_t> expected(8, 0);
+    std::copy(kept.begin(), kept.end(), expected.begin());
+    EXPECT_EQ(decoded.indexes, expected);
+    EXPECT_EQ(MessageOf<EInvalidGraphicOperation>(
+                  [&] { DecodeRaw(data, 4, 2, 2, false, TDamagePolicy::Fail); }),
+              "GIF encoded data is corrupt");
+  }
 }
 
-TEST(LzwDecode, LoopingTableIsCorruptDataInStrictModeAndDamageInTolerantMode) {
-  EXPECT_EQ(MessageOf<EInvalidGraphicOperation>(
-                [] { DecodeRaw(LoopingCodes(), 4, 2, 2, false, TDamagePolicy::Fail); }),
-            "GIF encoded data is corrupt");
-  const RawDecode decoded = DecodeRaw(LoopingCodes(), 4, 2, 2);
-  EXPECT_TRUE(decoded.corrupt);
-  // The pixels before the broken code stay; the rest of the frame is colour 0.
-  EXPECT_EQ(decoded.indexes, (std::vector<std::uint8_t>{1, 1, 1, 0, 0, 1, 0, 0}));
+TEST(LzwDecode, ZeroLengthSubBlocksDoNotEndTheData) {
+  const auto pixels = RandomPixels(20 * 10, 4, 17);
+  EncodeOptions smallBlocks;
+  smallBlocks.blockSize = 7;
+  auto data = EncodeLzw(pixels, 2, smallBlocks);
+  data.insert(data.begin() + 1 + 8, 0);  // after the first sub-block
+  const RawDecode decoded = DecodeRaw(data, 20, 10, 2, false, TDamagePolicy::Fail);
+  EXPECT_EQ(decoded.indexes, pixels);
+  EXPECT_FALSE(decoded.corrupt);
 }
 
 TEST(LzwDecode, DataEndingRightAfterTheLastPixelIsComplete) {
@@ -143,12 +158,66 @@ TEST(LzwDecode, DataRunningOutBeforeTheLastRowIsDamageOrAReadError) {
             "Stream read error");
 }
 
-TEST(LzwDecode, LeadingClearCodeChangesNothing) {
+TEST(LzwDecode, LeadingAndRepeatedClearCodesChangeNothing) {
   const auto pixels = RandomPixels(30 * 20, 8, 11);
   EncodeOptions noLeadingClear;
   noLeadingClear.leadingClear = false;
   EXPECT_EQ(DecodeRaw(EncodeLzw(pixels, 3, noLeadingClear), 30, 20, 3).indexes, pixels);
   EXPECT_EQ(DecodeRaw(EncodeLzw(pixels, 3), 30, 20, 3).indexes, pixels);
+  // Minimum code size 2: clear 4, end 5. Clear codes twice in a row start the table twice.
+  const auto data = PackCodes(2, {{4, 3}, {4, 3}, {1, 3}, {4, 3}, {4, 3}, {2, 3}, {5, 3}});
+  const RawDecode decoded = DecodeRaw(data, 2, 1, 2, false, TDamagePolicy::Fail);
+  EXPECT_EQ(decoded.indexes, (std::vector<std::uint8_t>{1, 2}));
+}
+
+TEST(LzwDecode, LongStringsDecodeWhetherOrNotTheirFirstPlaceIsStillAtHand) {
+  // A pattern repeated until its strings are long, then a long run of one colour (pushing those
+  // strings' first places out of reach), then the pattern again; then a short pattern, whose long
+  // strings lie less than a copy's block back.
+  std::vector<std::uint8_t> pixels;
+  const auto repeat = [&](const std::vector<std::uint8_t>& pattern, int times) {
+    for (int i = 0; i < times; ++i)
+      pixels.insert(pixels.end(), pattern.begin(), pattern.end());
+  };
+  const auto pattern = RandomPixels(61, 16, 23);
+  repeat(pattern, 60);
+  pixels.insert(pixels.end(), 30000, 15);
+  repeat(pattern, 60);
+  repeat({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 300);
+  const int width = 613;
+  pixels.resize(pixels.size() / width * width);
+  const int height = static_cast<int>(pixels.size()) / width;
+  for (const bool interlaced : {false, true}) {
+    const auto stored = EncodeLzw(InFileOrder(pixels, width, height, interlaced), 4);
+    EXPECT_EQ(DecodeRaw(stored, width, height, 4, interlaced).indexes, pixels);
+  }
+
+  // Minimum code size 2: 1, then strings of 2 to 8 ones (6 to 12, each the string being
+  // defined), 2, and 13: the 8 ones and 2, written 9 indexes back.
+  const auto data = PackCodes(2, {{4, 3},
+                                  {1, 3},
+                                  {6, 3},
+                                  {7, 3},
+                                  {8, 4},
+                                  {9, 4},
+                                  {10, 4},
+                                  {11, 4},
+                                  {12, 4},
+                                  {2, 4},
+                                  {13, 4},
+                                  {5, 4}});
+  std::vector<std::uint8_t> expected(36, 1);
+  expected.push_back(2);
+  expected.insert(expected.end(), 8, 1);
+  expected.push_back(2);
+  EXPECT_EQ(DecodeRaw(data, 46, 1, 2, false, TDamagePolicy::Fail).indexes, expected);
+}
+
+TEST(LzwDecode, RootsPastTheColourTableAreMaskedToIt) {
+  // Minimum code size 2 (clear 4, end 5) for a table of 2 colours: roots 2 and 3 name none.
+  const auto data = PackCodes(2, {{4, 3}, {3, 3}, {2, 3}, {1, 3}, {5, 3}});
+  EXPECT_EQ(DecodeRaw(data, 3, 1, 1, false, TDamagePolicy::Fail).indexes,
+            (std::vector<std::uint8_t>{1, 0, 1}));
 }
 
 TEST(LzwDecode, CodeSizeBelowTheColourTableDepthStillNamesTableEntries) {
@@ -177,6 +246,59 @@ TEST(LzwDecode, RoundTripsAcrossCodeSizesShapesAndBothDecodingPaths) {
       }
     }
   }
+}
+
+namespace {
+
+// Records the reports a decoder makes, and raises at the stage given, if any.
+class TProgressRecorder : public TObject {
+ public:
+  using Report = std::pair<TProgressStage, int>;
+  explicit TProgressRecorder(std::optional<TProgressStage> raiseAt = std::nullopt)
+      : raiseAt_(raiseAt) {}
+
+  TCodecProgress Progress() { return {Record, this}; }
+  std::vector<Report> reports;
+  std::string endMessage;
+
+ private:
+  static void Record(TObject* target, TProgressStage stage, std::uint8_t percent,
+                     const std::string& message) {
+    auto& recorder = *static_cast<TProgressRecorder*>(target);
+    recorder.reports.emplace_back(stage, percent);
+    if (stage == StageEnding) recorder.endMessage = message;
+    if (stage == recorder.raiseAt_) throw EAbort("cancelled");
+  }
+
+  std::optional<TProgressStage> raiseAt_;
+};
+
+}  // namespace
+
+TEST(LzwDecode, ProgressCountsWhatAReaderFetchingSubBlocksWhenNeededHasRead) {
+  // Minimum code size 2; a 4 x 1 frame of colour 1: clear, 1, 6 (1 1), 1, end, the end code
+  // 4 bits wide. One byte per sub-block: 2, 1, byte, 1, byte, 0.
+  EncodeOptions oneByteBlocks;
+  oneByteBlocks.blockSize = 1;
+  const auto data = PackCodes(2, {{4, 3}, {1, 3}, {6, 3}, {1, 3}, {5, 4}}, oneByteBlocks);
+  ASSERT_EQ(data.size(), 6u);
+  TProgressRecorder recorder;
+  EXPECT_EQ(DecodeRaw(data, 4, 1, 2, false, TDamagePolicy::Fail, recorder.Progress()).indexes,
+            (std::vector<std::uint8_t>{1, 1, 1, 1}));
+  // The first code and the one after the clear code are read without a report. Each later code,
+  // the end code too, is read when the second sub-block is the last one fetched: 5 of 6 bytes.
+  EXPECT_EQ(recorder.reports, (std::vector<TProgressRecorder::Report>{{StageStarting, 0},
+                                                                      {StageRunning, 83},
+                                                                      {StageRunning, 83},
+                                                                      {StageRunning, 83},
+                                                                      {StageEnding, 100}}));
+
+  // A handler that raises at the start still hears of the end, with the error's message.
+  TProgressRecorder cancelling(StageStarting);
+  EXPECT_THROW(DecodeRaw(data, 4, 1, 2, false, TDamagePolicy::Fail, cancelling.Progress()), EAbort);
+  EXPECT_EQ(cancelling.reports,
+            (std::vector<TProgressRecorder::Report>{{StageStarting, 0}, {StageEnding, 0}}));
+  EXPECT_EQ(cancelling.endMessage, "cancelled");
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "error_message.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
+#include "framework/graphics/bitmap.h"
 #include "gif/codec/decode_to_dib.h"
 #include "gif/picture/gif_image.h"
 #include "gif_builder.h"
@@ -157,6 +158,55 @@ TEST(GifImage, AssigningAFrameMakesAOneFrameImageWithItsOwnersScreenData) {
   // The screen is recomputed to hold the frame at its origin.
   EXPECT_EQ(image.LogicalWidth(), 3);
   EXPECT_EQ(image.LogicalHeight(), 3);
+}
+
+TEST(GifImage, AssigningAFrameOfItsOwnKeepsThatFrame) {
+  TGIFImage image;
+  Load(image, TwoFrameGif());
+  const TGIFItem* pixels = image.FrameAt(1)->SharedPixels();
+  const GifColorTable globalColors = image.SharedHeader()->GlobalColors();
+  image.Assign(image.FrameAt(1));
+  ASSERT_EQ(image.FrameCount(), 1);
+  const TGIFFrame& frame = *image.FrameAt(0);
+  EXPECT_EQ(frame.SharedPixels(), pixels);
+  EXPECT_EQ(frame.DelayMs(), 300);
+  EXPECT_EQ(frame.Origin(), (TPoint{1, 1}));
+  EXPECT_EQ((*frame.ExistingComment())[0], "second frame");
+  // A frame of the same image keeps its own sense of local colours, and the screen its colours.
+  EXPECT_TRUE(frame.LocalColors());
+  EXPECT_EQ(image.SharedHeader()->GlobalColors(), globalColors);
+
+  // Its first frame, without a table of its own, the same way.
+  Load(image, TwoFrameGif());
+  image.Assign(image.FrameAt(0));
+  ASSERT_EQ(image.FrameCount(), 1);
+  EXPECT_FALSE(image.FrameAt(0)->LocalColors());
+  EXPECT_EQ(image.FrameAt(0)->FrameWidth(), 4);
+}
+
+TEST(GifImage, AssigningItsOwnerToTheCurrentFrameKeepsWhatTheFrameShows) {
+  TGIFImage image;
+  Load(image, TwoFrameGif());
+  TGIFFrame& frame = *image.FrameAt(0);
+  const TColor drawn = TripleToColor(TestColor(2));  // the frame is of colour 1
+  frame.DecodedBitmap().Canvas().SetPixel(0, 0, drawn);
+  frame.Assign(&image);
+  ASSERT_NE(frame.FrameBitmap(), nullptr);
+  EXPECT_EQ(frame.FrameBitmap()->Canvas().Pixel(0, 0), drawn);
+}
+
+TEST(GifImage, AssigningAnImageDecodesNoFrame) {
+  TGIFImage source;
+  TMemoryStream stream(TwoFrameGif());
+  source.ReadGif(stream.Size(), stream, false);
+  TGIFImage copy;
+  copy.Assign(&source);
+  ASSERT_EQ(copy.FrameCount(), 2);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(copy.FrameAt(i)->FrameBitmap(), nullptr) << "frame " << i;
+    EXPECT_EQ(source.FrameAt(i)->FrameBitmap(), nullptr) << "frame " << i;
+  }
+  EXPECT_EQ(copy.LogicalWidth(), 4);
 }
 
 TEST(GifImage, FrameAssignmentCopiesTheCommentButNoOtherExtension) {

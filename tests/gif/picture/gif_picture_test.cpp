@@ -110,6 +110,47 @@ TEST(GifPicture, FramesDecodeOnDemandOnceAndDrawingDecodesOnlyTheCurrentOne) {
   EXPECT_EQ(image.LogicalHeight(), 3);
 }
 
+TEST(GifPicture, AFrameWithoutPixelsLoadsAsAnEmptyBitmap) {
+  for (const auto& [width, height] : {std::pair{0, 2}, {2, 0}, {0, 0}}) {
+    SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+    TGIFImage image;
+    Read(image,
+         GifBuilder()
+             .Signature()
+             .Screen(3, 3, 0x81)
+             .Table(4)
+             .Image(0, 0, width, height, 0, EncodeLzw({}, 2))
+             .Image(1, 1, 2, 2, 0, EncodeLzw({1, 1, 1, 1}, 2))
+             .Trailer()
+             .Data(),
+         true);
+    EXPECT_TRUE(image.CurrentBitmap().Empty());
+    EXPECT_EQ(image.Width(), 0);
+    EXPECT_FALSE(image.FrameAt(0)->Corrupted());
+    image.RecomputeScreen();
+    EXPECT_EQ(image.LogicalWidth(), 3);
+    EXPECT_EQ(image.LogicalHeight(), 3);
+  }
+}
+
+TEST(GifPicture, RecomputedScreenKeepsEveryStepIn16Bits) {
+  // The first frame reaches to 65530 + 10 = 65540, which 16 bits keep as 4; the second to 100.
+  TGIFImage image;
+  Read(image,
+       GifBuilder()
+           .Signature()
+           .Screen(1, 1, 0x81)
+           .Table(4)
+           .Image(65530, 0, 10, 1, 0, EncodeLzw(std::vector<std::uint8_t>(10, 1), 2))
+           .Image(0, 0, 100, 1, 0, EncodeLzw(std::vector<std::uint8_t>(100, 2), 2))
+           .Trailer()
+           .Data(),
+       false);
+  image.RecomputeScreen();
+  EXPECT_EQ(image.LogicalWidth(), 100);
+  EXPECT_EQ(image.LogicalHeight(), 1);
+}
+
 TEST(GifPicture, SizeIsTheCurrentFramesDecodedSizeAndZeroWithoutACurrentFrame) {
   TGIFImage image;
   Read(image, ThreeFrameGif(), true);
@@ -172,7 +213,7 @@ TEST(GifPicture, AFailedDecodeLeavesAnEmptyBitmapAndTheNextUseTriesAgain) {
     EXPECT_TRUE(frame.FrameBitmap()->Empty());
   }
   frame.SharedPixels()->SetFrameBits(2);
-  frame.SharedPixels()->FrameColors().count = 4;
+  frame.SharedPixels()->EditFrameColors().count = 4;
   EXPECT_EQ(frame.DecodedBitmap().Width(), 2);
 }
 
