@@ -180,31 +180,75 @@ TRect TGIFAnimator::DestinationRect(int width, int height) const {
   return Bounds((ClientWidth() - width) / 2, (ClientHeight() - height) / 2, width, height);
 }
 
+namespace {
+
+// Whether drawing straight on the canvas gives the very pixels that drawing on a new bitmap, of the
+// screen's 32 bits per pixel, and copying that there would. A surface with a colour table reduces
+// the colours of every step to its table, palette-relative fills through the picture's palette
+// first, where the copy reduces the finished picture once.
+bool HasTheScreensDepth(TCanvas& canvas) {
+  return canvas.Handle()->Bitmap().BitsPerPixel() == 32;
+}
+
+}  // namespace
+
 void TGIFAnimator::RenderContent() {
+  // The framework paints controls into their window's back buffer and shows it whole once
+  // painted, so a frame step cannot flicker there: the control renders into it directly, and
+  // into a buffer of its own only on a surface of another kind.
+  TCanvas& target = Canvas();
+  if (HasTheScreensDepth(target)) {
+    Render(target);
+    return;
+  }
   TBitmap buffer;
-  TCanvas& canvas = buffer.Canvas();
-  canvas.Brush().SetColor(Color());
   buffer.SetSize(ClientWidth(), ClientHeight());
+  Render(buffer.Canvas());
+  target.Draw(0, 0, &buffer);
+}
+
+void TGIFAnimator::Render(TCanvas& canvas) {
+  PaintBackground(canvas);
+  if (!CanCompose()) return;
+  try {
+    DrawComposedFrame(canvas);
+  } catch (const Exception&) {
+    PaintBackground(canvas);  // over whatever composing drew before it failed
+    CompositionFailed();
+  }
+}
+
+void TGIFAnimator::PaintBackground(TCanvas& canvas) {
+  canvas.Brush().SetColor(Color());
   canvas.FillRect(ClientRect());
   if (image_->HasTransparentFrame() || image_->Empty()) PaintParentBackground(*this, canvas);
-  if (CanCompose()) {
-    try {
-      TColor key = clNone;
-      const std::unique_ptr<TBitmap> frame = ComposeFrame(frameIndex_, key);
-      const int width = frame->Width();
-      const int height = frame->Height();
-      const TRect destination = DestinationRect(width, height);
-      if (key != clNone && transparent_) {
-        DrawBitmapRectKeyed(canvas, destination.left, destination.top, destination.Width(),
-                            destination.Height(), Rect(0, 0, width, height), *frame, key);
-      } else {
-        canvas.StretchDraw(destination, frame.get());
-      }
-    } catch (const Exception&) {
-      CompositionFailed();
-    }
+}
+
+void TGIFAnimator::DrawComposedFrame(TCanvas& canvas) {
+  const int width = image_->LogicalWidth();
+  const int height = image_->LogicalHeight();
+  const TRect destination = DestinationRect(width, height);
+  const bool keyed =
+      transparent_ && image_->FrameAt(image_->CurrentIndex())->TransparentColor() != clNone;
+  if (!keyed && destination.Width() == width && destination.Height() == height) {
+    // Copied unscaled and opaque, the composed frame would show just what composing it in place
+    // shows, without a bitmap of the whole logical screen.
+    HDC dc = canvas.Handle();
+    TSavedDCState saved(dc);
+    if (OffsetViewportAndClip(dc, destination.left, destination.top, width, height) == NULLREGION)
+      return;
+    TColor key = clNone;
+    Compose(canvas, frameIndex_, key);
+    return;
   }
-  Canvas().Draw(0, 0, &buffer);
+  TColor key = clNone;
+  const std::unique_ptr<TBitmap> frame = ComposeFrame(frameIndex_, key);
+  if (key != clNone && transparent_) {
+    DrawBitmapRectKeyed(canvas, destination.left, destination.top, destination.Width(),
+                        destination.Height(), Rect(0, 0, width, height), *frame, key);
+  } else {
+    canvas.StretchDraw(destination, frame.get());
+  }
 }
 
 void TGIFAnimator::CompositionFailed() {
@@ -224,11 +268,15 @@ TRect FrameRect(TGIFFrame& frame) {
 }  // namespace
 
 std::unique_ptr<TBitmap> TGIFAnimator::ComposeFrame(int index, TColor& key) {
+  auto bitmap = std::make_unique<TBitmap>();
+  bitmap->SetSize(image_->LogicalWidth(), image_->LogicalHeight());
+  Compose(bitmap->Canvas(), index, key);
+  return bitmap;
+}
+
+void TGIFAnimator::Compose(TCanvas& canvas, int index, TColor& key) {
   const int width = image_->LogicalWidth();
   const int height = image_->LogicalHeight();
-  auto bitmap = std::make_unique<TBitmap>();
-  bitmap->SetSize(width, height);
-  TCanvas& canvas = bitmap->Canvas();
   HDC dc = canvas.Handle();
   HPALETTE palette = image_->CurrentPalette();
   HPALETTE previousPalette = nullptr;
@@ -274,7 +322,6 @@ std::unique_ptr<TBitmap> TGIFAnimator::ComposeFrame(int index, TColor& key) {
   last.DrawFrame(canvas, FrameRect(last), TFrameTransparency::Keyed);
 
   if (palette != nullptr) SelectPalette(dc, previousPalette, false);
-  return bitmap;
 }
 
 void TGIFAnimator::NotifyChange() {

@@ -99,6 +99,14 @@ class TGIFAnimator : public TImageControl {
   void DisplayChanged();
   bool CanCompose() const;
   TRect DestinationRect(int width, int height) const;
+  // What RenderContent paints, on the canvas given.
+  void Render(TCanvas& canvas);
+  // The control's colour and, where the picture lets it through, what lies behind the control.
+  void PaintBackground(TCanvas& canvas);
+  // The shown frame, composed, at its destination on the canvas.
+  void DrawComposedFrame(TCanvas& canvas);
+  // ComposeFrame's work, on a canvas whose origin and clip area are the logical screen's.
+  void Compose(TCanvas& canvas, int index, TColor& key);
   // Inside a catch block: a composition failed while painting.
   void CompositionFailed();
 

@@ -5,26 +5,14 @@
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/device_context.h"
 
-namespace {
-
-// Moves the surface's origin by (dx, dy) and clips to (0, 0, width, height) there.
-void ShiftAndClip(HDC dc, int dx, int dy, int width, int height) {
-  TPoint origin;
-  GetViewportOrgEx(dc, &origin);
-  SetViewportOrgEx(dc, origin.x + dx, origin.y + dy, nullptr);
-  IntersectClipRect(dc, 0, 0, width, height);
-}
-
-}  // namespace
-
 void PaintParentBackground(TControl& control, TCanvas& canvas) {
   TWinControl* parent = control.Parent();
   if (parent == nullptr) return;
   HDC dc = canvas.Handle();
   {
     TSavedDCState saved(dc);
-    ShiftAndClip(dc, -control.Left(), -control.Top(), parent->ClientWidth(),
-                 parent->ClientHeight());
+    OffsetViewportAndClip(dc, -control.Left(), -control.Top(), parent->ClientWidth(),
+                          parent->ClientHeight());
     parent->PaintWindow(dc);
   }
   const TRect bounds = control.BoundsRect();
@@ -34,8 +22,8 @@ void PaintParentBackground(TControl& control, TCanvas& canvas) {
     if (sibling == &control) break;
     if (IntersectRect(sibling->BoundsRect(), bounds).IsEmpty() || !sibling->Visible()) continue;
     TSavedDCState saved(dc);
-    ShiftAndClip(dc, sibling->Left() - control.Left(), sibling->Top() - control.Top(),
-                 sibling->Width(), sibling->Height());
+    OffsetViewportAndClip(dc, sibling->Left() - control.Left(), sibling->Top() - control.Top(),
+                          sibling->Width(), sibling->Height());
     sibling->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
   }
 }

@@ -15,6 +15,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/device_context.h"
 #include "gif/picture/gif_image.h"
 
 namespace {
@@ -386,6 +387,21 @@ TEST_F(GIFAnimatorTest, TransparentAreasShowThePatternBelowOrTheKeyColour) {
   animator_->SetTransparent(false);
   EXPECT_EQ(Shown(1, 0), IndexColor(5));
   EXPECT_EQ(Shown(3, 1), IndexColor(5));
+}
+
+// The window's back buffer has the screen's depth. Painted on a surface with a colour table, the
+// picture keeps its colours all the same: the fill of what no frame covers too, which is made
+// palette-relative to the picture's own palette only while composing at the screen's depth.
+TEST_F(GIFAnimatorTest, OnASurfaceWithAColourTableThePictureKeepsItsColours) {
+  Load(AnimatedGif(3, 1, {PixelFrame(0, 0, 2, 1, {1, 2})}));
+  TBitmap surface;
+  surface.SetPixelFormat(TPixelFormat::pf8bit);
+  surface.SetSize(form_->Width(), form_->Height());
+  TCanvas& canvas = surface.Canvas();
+  form_->PaintTo(canvas.Handle());
+  EXPECT_EQ(canvas.Pixel(10, 10), GetNearestColor(canvas.Handle(), IndexColor(1)));
+  EXPECT_EQ(canvas.Pixel(11, 10), GetNearestColor(canvas.Handle(), IndexColor(2)));
+  EXPECT_EQ(canvas.Pixel(12, 10), GetNearestColor(canvas.Handle(), clWindow));
 }
 
 TEST_F(GIFAnimatorTest, StretchWinsOverCenterAndCenterOffsetsTruncateTowardZero) {

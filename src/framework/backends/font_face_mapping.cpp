@@ -46,3 +46,8 @@ std::vector<std::string> FamiliesFor(std::string_view faceName) {
   families.emplace_back(serif ? "serif" : "sans-serif");
   return families;
 }
+
+bool IsGenericFamily(std::string_view family) {
+  return SameName(family, "serif") || SameName(family, "sans-serif") ||
+         SameName(family, "monospace");
+}

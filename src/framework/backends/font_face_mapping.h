@@ -9,3 +9,7 @@
 // texts wrap where they were laid out to wrap; any other name is tried as it is, then the generic
 // family its name suggests.
 std::vector<std::string> FamiliesFor(std::string_view faceName);
+
+// Whether family is one of the generic families ("serif", "sans-serif", "monospace"), which only
+// a system's font configuration turns into installed ones.
+bool IsGenericFamily(std::string_view family);

@@ -3,86 +3,37 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
+#include FT_SIZES_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
-#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 
 #include "framework/backends/font_face_cache.h"
-#include "framework/backends/font_face_mapping.h"
+#include "framework/backends/font_file_lookup.h"
 
 namespace {
 
-// The FreeType library and the fontconfig configuration, kept alive by every face made from them.
+// The FreeType library, kept alive by every face made from it.
 class TFontLibrary {
  public:
   TFontLibrary() {
     if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
-    config_ = FcInitLoadConfigAndFonts();
   }
   ~TFontLibrary() {
-    if (config_ != nullptr) FcConfigDestroy(config_);
     if (library_ != nullptr) FT_Done_FreeType(library_);
   }
   TFontLibrary(const TFontLibrary&) = delete;
   TFontLibrary& operator=(const TFontLibrary&) = delete;
 
   FT_Library Library() const { return library_; }
-  FcConfig* Config() const { return config_; }
 
  private:
   FT_Library library_ = nullptr;
-  FcConfig* config_ = nullptr;
 };
-
-// What fontconfig found for a request.
-struct TFaceFile {
-  std::string file;
-  int index = 0;
-  std::string family;
-  std::string style;
-  bool bold = false;    // the file's own weight is bold
-  bool italic = false;  // the file's own slant is italic or oblique
-};
-
-std::string PatternString(FcPattern* pattern, const char* object) {
-  FcChar8* value = nullptr;
-  if (FcPatternGetString(pattern, object, 0, &value) != FcResultMatch) return {};
-  return reinterpret_cast<const char*>(value);
-}
-
-int PatternInteger(FcPattern* pattern, const char* object, int fallback) {
-  int value = fallback;
-  FcPatternGetInteger(pattern, object, 0, &value);
-  return value;
-}
-
-bool FindFaceFile(FcConfig* config, const TFontRequest& request, TFaceFile& found) {
-  FcPattern* pattern = FcPatternCreate();
-  for (const std::string& family : FamiliesFor(request.faceName)) {
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  }
-  FcPatternAddInteger(pattern, FC_WEIGHT, request.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, request.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(config, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result;
-  FcPattern* match = FcFontMatch(config, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (match == nullptr) return false;
-  found.file = PatternString(match, FC_FILE);
-  found.index = PatternInteger(match, FC_INDEX, 0);
-  found.family = PatternString(match, FC_FAMILY);
-  found.style = PatternString(match, FC_STYLE);
-  found.bold = PatternInteger(match, FC_WEIGHT, FC_WEIGHT_REGULAR) >= FC_WEIGHT_DEMIBOLD;
-  found.italic = PatternInteger(match, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
-  FcPatternDestroy(match);
-  return !found.file.empty();
-}
 
 int Scaled(long fontUnits, int pixelsPerEm, int unitsPerEm) {
   return static_cast<int>(std::lround(static_cast<double>(fontUnits) * pixelsPerEm / unitsPerEm));
@@ -98,33 +49,54 @@ std::pair<long, long> VerticalExtent(FT_Face face) {
   return {face->ascender, -face->descender};
 }
 
+// A font file opened once and shared by the faces of every size and style made from it, each with
+// a size object of its own: the file is mapped and its tables are read once.
+class TOpenFontFile {
+ public:
+  TOpenFontFile(std::shared_ptr<TFontLibrary> library, FT_Face face)
+      : library_(std::move(library)), face_(face) {}
+  ~TOpenFontFile() { FT_Done_Face(face_); }
+  TOpenFontFile(const TOpenFontFile&) = delete;
+  TOpenFontFile& operator=(const TOpenFontFile&) = delete;
+
+  FT_Face Face() const { return face_; }
+
+ private:
+  std::shared_ptr<TFontLibrary> library_;
+  FT_Face face_;
+};
+
 class TFreeTypeFace : public TCachedGlyphFace {
  public:
-  TFreeTypeFace(std::shared_ptr<TFontLibrary> library, FT_Face face, const TFaceFile& file,
+  TFreeTypeFace(std::shared_ptr<TOpenFontFile> file, FT_Size size, const TFaceFile& found,
                 const TFontRequest& request, std::shared_ptr<std::int64_t> rasterized)
-      : library_(std::move(library)),
-        face_(face),
-        emboldens_(request.bold && !file.bold),
-        slants_(request.italic && !file.italic),
+      : file_(std::move(file)),
+        face_(file_->Face()),
+        size_(size),
+        emboldens_(request.bold && !found.bold),
+        slants_(request.italic && !found.italic),
         rasterized_(std::move(rasterized)) {
     SetSize(request.height);
-    metrics_.familyName = file.family;
-    metrics_.styleName = file.style;
-    metrics_.fileName = file.file;
+    metrics_.familyName = found.family;
+    metrics_.styleName = found.style;
+    metrics_.fileName = found.file;
   }
-  ~TFreeTypeFace() override { FT_Done_Face(face_); }
+  ~TFreeTypeFace() override { FT_Done_Size(size_); }
   TFreeTypeFace(const TFreeTypeFace&) = delete;
   TFreeTypeFace& operator=(const TFreeTypeFace&) = delete;
 
   const TFontMetrics& Metrics() const override { return metrics_; }
 
  private:
+  // Makes the shared file draw at this face's size and slant.
+  void Use() {
+    FT_Activate_Size(size_);
+    // The slant of a synthetic italic: x += y * 0.2.
+    FT_Matrix shear = {0x10000, 0x03333, 0, 0x10000};
+    FT_Set_Transform(face_, slants_ ? &shear : nullptr, nullptr);
+  }
+
   void SetSize(int height) {
-    if (slants_) {
-      // The slant of a synthetic italic: x += y * 0.2.
-      FT_Matrix shear = {0x10000, 0x03333, 0, 0x10000};
-      FT_Set_Transform(face_, &shear, nullptr);
-    }
     const int unitsPerEm = face_->units_per_EM > 0 ? face_->units_per_EM : 2048;
     const auto [ascent, descent] = VerticalExtent(face_);
     int pixelsPerEm;
@@ -136,6 +108,7 @@ class TFreeTypeFace : public TCachedGlyphFace {
       pixelsPerEm = 11;
     }
     pixelsPerEm = std::max(pixelsPerEm, 1);
+    FT_Activate_Size(size_);
     FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelsPerEm));
     metrics_.ascent = Scaled(ascent, pixelsPerEm, unitsPerEm);
     metrics_.descent = Scaled(descent, pixelsPerEm, unitsPerEm);
@@ -152,6 +125,7 @@ class TFreeTypeFace : public TCachedGlyphFace {
 
   TGlyph Render(char32_t character) override {
     TGlyph glyph;
+    Use();
     if (FT_Load_Char(face_, character, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) return glyph;
     FT_GlyphSlot slot = face_->glyph;
     if (emboldens_ && slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_GlyphSlot_Embolden(slot);
@@ -172,8 +146,9 @@ class TFreeTypeFace : public TCachedGlyphFace {
     return glyph;
   }
 
-  std::shared_ptr<TFontLibrary> library_;
+  std::shared_ptr<TOpenFontFile> file_;
   FT_Face face_;
+  FT_Size size_;
   bool emboldens_;
   bool slants_;
   std::shared_ptr<std::int64_t> rasterized_;
@@ -192,19 +167,34 @@ class TFreeTypeRasterizer : public TFontRasterizer {
 
  private:
   std::shared_ptr<TFontFace> Open(const TFontRequest& request) {
-    if (library_->Library() == nullptr || library_->Config() == nullptr) return nullptr;
-    TFaceFile file;
-    if (!FindFaceFile(library_->Config(), request, file)) return nullptr;
+    const std::optional<TFaceFile> found = lookup_.Find(request);
+    if (!found) return nullptr;
+    const std::shared_ptr<TOpenFontFile> file = OpenFile(*found);
+    FT_Size size = nullptr;
+    if (file == nullptr || FT_New_Size(file->Face(), &size) != 0) return nullptr;
+    return std::make_shared<TFreeTypeFace>(file, size, *found, request, rasterized_);
+  }
+
+  // The file opened for faces that still use it, else opened now.
+  std::shared_ptr<TOpenFontFile> OpenFile(const TFaceFile& found) {
+    std::weak_ptr<TOpenFontFile>& slot = openFiles_[{found.file, found.index}];
+    if (std::shared_ptr<TOpenFontFile> file = slot.lock()) return file;
+    if (library_->Library() == nullptr) return nullptr;
     FT_Face face = nullptr;
-    if (FT_New_Face(library_->Library(), file.file.c_str(), file.index, &face) != 0) return nullptr;
+    if (FT_New_Face(library_->Library(), found.file.c_str(), found.index, &face) != 0)
+      return nullptr;
     if (!FT_IS_SCALABLE(face)) {
       FT_Done_Face(face);
       return nullptr;
     }
-    return std::make_shared<TFreeTypeFace>(library_, face, file, request, rasterized_);
+    auto file = std::make_shared<TOpenFontFile>(library_, face);
+    slot = file;
+    return file;
   }
 
   std::shared_ptr<TFontLibrary> library_;
+  TFontFileLookup lookup_;
+  std::map<std::pair<std::string, int>, std::weak_ptr<TOpenFontFile>> openFiles_;
   // Shared with the faces, which may outlive the rasteriser.
   std::shared_ptr<std::int64_t> rasterized_ = std::make_shared<std::int64_t>(0);
   TFontFaceCache faces_;

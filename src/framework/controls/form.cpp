@@ -326,7 +326,7 @@ void TForm::HandleInput(const TInputEvent& event) {
       Close();
       break;
     case TInputEventKind::kExposed:
-      invalid_ = ClientRect();
+      PresentAgain();
       break;
     case TInputEventKind::kActivated:
       if (Screen != nullptr) Screen->SetActiveForm(this);
@@ -466,6 +466,16 @@ void TForm::PaintPending() {
     painting_ = false;
   }
   Present();
+}
+
+void TForm::PresentAgain() {
+  // The window lost its pixels, the back buffer did not: showing it again is enough, unless it
+  // has never been painted at the window's size.
+  if (backBuffer_.Width() == Width() && backBuffer_.Height() == Height()) {
+    Present();
+  } else {
+    invalid_ = ClientRect();
+  }
 }
 
 void TForm::Present() {

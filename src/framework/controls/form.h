@@ -139,6 +139,8 @@ class TForm : public TWinControl {
 
   void IconChanged();
   void Present();
+  // The window's pixels were lost (uncovered, or shown for the first time).
+  void PresentAgain();
   // WM_QUERYNEWPALETTE: realises the first palette a control reports; true when one did.
   bool RealizeControlPalette();
 

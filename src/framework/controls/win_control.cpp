@@ -123,10 +123,10 @@ namespace {
 void PaintChild(TControl* child, HDC dc, const TRect& clipBox) {
   if (!child->Visible() || IntersectRect(child->BoundsRect(), clipBox).IsEmpty()) return;
   TSavedDCState saved(dc);
-  TPoint origin;
-  GetViewportOrgEx(dc, &origin);
-  SetViewportOrgEx(dc, origin.x + child->Left(), origin.y + child->Top(), nullptr);
-  if (IntersectClipRect(dc, 0, 0, child->Width(), child->Height()) == NULLREGION) return;
+  if (OffsetViewportAndClip(dc, child->Left(), child->Top(), child->Width(), child->Height()) ==
+      NULLREGION) {
+    return;
+  }
   child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
 }
 

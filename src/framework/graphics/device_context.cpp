@@ -198,6 +198,13 @@ int IntersectClipRect(HDC dc, int left, int top, int right, int bottom) {
   return RegionKind(dc->DrawableArea());
 }
 
+int OffsetViewportAndClip(HDC dc, int dx, int dy, int width, int height) {
+  TPoint origin;
+  if (!GetViewportOrgEx(dc, &origin)) return ERROR_REGION;
+  SetViewportOrgEx(dc, origin.x + dx, origin.y + dy, nullptr);
+  return IntersectClipRect(dc, 0, 0, width, height);
+}
+
 int SelectClipRect(HDC dc, const TRect* deviceRect) {
   if (dc == nullptr) return ERROR_REGION;
   if (deviceRect != nullptr) {

@@ -109,6 +109,9 @@ bool GetViewportOrgEx(HDC dc, TPoint* origin);
 
 // Narrows the clip area to a logical rectangle; returns NULLREGION when nothing is left.
 int IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
+// Moves the viewport origin by (dx, dy) and narrows the clip area to (0, 0, width, height) there,
+// as drawing within a part of the surface needs; returns NULLREGION when nothing is left.
+int OffsetViewportAndClip(HDC dc, int dx, int dy, int width, int height);
 // Sets the clip area to a rectangle in bitmap pixels, or removes it with null (the platform's
 // SelectClipRgn with a rectangular region).
 int SelectClipRect(HDC dc, const TRect* deviceRect);

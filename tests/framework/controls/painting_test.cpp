@@ -215,3 +215,15 @@ TEST_F(Painting, WhatAnOpaqueControlCoversIsLeftToIt) {
   Paint();
   EXPECT_EQ(Pixel(15, 15), kRed);
 }
+
+TEST_F(Painting, AnExposedWindowIsShownFromTheBackBufferWithoutPaintingAgain) {
+  auto* block = new ColorBlock(form_, form_, Bounds(0, 0, 20, 20), clBlue);
+  form_->Show();
+  Paint();
+  const int presents = WindowOf(form_)->PresentCount();
+  backend_.Inject({TInputEventKind::kExposed, WindowOf(form_)});
+  Paint();
+  EXPECT_EQ(WindowOf(form_)->PresentCount(), presents + 1);
+  EXPECT_EQ(block->paints, 1);
+  EXPECT_EQ(Pixel(5, 5), kBlue);
+}

@@ -67,6 +67,23 @@ TEST(FreeTypeFontRasterizer, SharesFacesAndCachesGlyphs) {
   EXPECT_GT(first.top, 0);
 }
 
+// Faces of one file share it, each drawing at its own size whatever the other drew last.
+TEST(FreeTypeFontRasterizer, FacesOfOneFileKeepTheirOwnSizes) {
+  const TFontRequest small{"Verdana", -11, true, false};
+  const TFontRequest large{"Verdana", -31, true, false};
+  auto alone = CreateFreeTypeFontRasterizer()->Face(small);
+  auto rasterizer = CreateFreeTypeFontRasterizer();
+  auto shared = rasterizer->Face(small);
+  auto other = rasterizer->Face(large);
+  ASSERT_EQ(shared->Metrics().fileName, other->Metrics().fileName);
+  for (const char32_t c : U"Mg") {
+    other->Glyph(c);
+    const TGlyph& glyph = shared->Glyph(c);
+    EXPECT_EQ(glyph.advance, alone->Glyph(c).advance);
+    EXPECT_EQ(glyph.coverage, alone->Glyph(c).coverage);
+  }
+}
+
 TEST(FreeTypeFontRasterizer, FacesOutliveTheirRasteriser) {
   std::shared_ptr<TFontFace> face;
   {
