@@ -28,6 +28,7 @@
 
 #include "colour/reduce_pixels.h"
 #include "framework/graphics/bmp_codec.h"
+#include "processor_time.h"
 
 namespace {
 
@@ -181,21 +182,6 @@ long PeakMemoryKiB(const Contender& contender, const Picture& picture) {
     ReducePixels(*contender.method, copy.header, copy.rows.data(), copy.rows.data(),
                  TReducedPalette(reduced.palette.data(), 256));
   });
-}
-
-// Processor time of the whole process, all threads counted: the machine is shared, and the
-// time others take from it should count against neither side.
-double CpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-template <typename Run>
-double SecondsFor(const Run& run) {
-  const double start = CpuSeconds();
-  run();
-  return CpuSeconds() - start;
 }
 
 double BestOfLibimagequant(const std::vector<double>& best, int speed) {

@@ -4,15 +4,13 @@
 // bitmaps, what a user of the picture waits for); then the peak memory of decoding each file.
 // Each file is a benchmark for each decoder; the tables then time the decoders alternately, file
 // by file over several rounds, and keep each one's best time, so that other work on the machine
-// does not favour any of them. Times are the thread's processor time, which other processes on a
+// does not favour any of them. Times are the process's processor time, which other processes on a
 // busy machine sway far less than the clock on the wall.
 //
 //   gif_decode_bench [--benchmark_min_time=0.2] [--benchmark_filter=none]
 //   gif_decode_bench --peak-memory codec|picture|giflib FILE   (a child of the run above)
 //   gif_decode_bench --repeat codec|picture|giflib FILE COUNT   (for a profiler)
 #include <benchmark/benchmark.h>
-
-#include <time.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,6 +26,7 @@
 #include "gif/codec/gif_image_model.h"
 #include "gif_bench_decoders.h"
 #include "peak_memory.h"
+#include "processor_time.h"
 
 namespace {
 
@@ -89,19 +88,6 @@ std::vector<CorpusFile> LoadCorpus() {
   return corpus;
 }
 
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-template <typename Decode>
-double SecondsFor(const Decode& decode) {
-  const double start = ThreadSeconds();
-  benchmark::DoNotOptimize(decode());
-  return ThreadSeconds() - start;
-}
-
 const char* const kDecoders[] = {"codec", "picture", "giflib"};
 
 // Best seconds per decoder (in kDecoders' order) and file.
@@ -117,7 +103,7 @@ Timings TimeAlternately(const std::vector<CorpusFile>& corpus) {
         // none finds the caches warmer or colder than another does.
         const auto decode = [&] { return DecodeWith(kDecoders[d], *corpus[i].bytes); };
         decode();
-        best[i][d] = std::min(best[i][d], SecondsFor(decode));
+        best[i][d] = std::min(best[i][d], SecondsFor([&] { benchmark::DoNotOptimize(decode()); }));
       }
     }
   }

@@ -39,3 +39,9 @@ std::vector<std::uint8_t> InFileOrder(const std::vector<std::uint8_t>& indexes, 
   }
   return ordered;
 }
+
+std::vector<std::uint8_t> EncodedBytes(const TGIFFrameModel& frame) {
+  const TSharedBytes* data = frame.SharedPixels()->EncodedData();
+  if (data == nullptr) return {};
+  return {data->Span().begin(), data->Span().end()};
+}

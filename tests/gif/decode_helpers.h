@@ -7,6 +7,8 @@
 #include "gif/codec/codec_progress.h"
 #include "gif/codec/lzw_decoder.h"
 
+class TGIFFrameModel;
+
 // One frame decoded straight through LzwDecode: colour indexes top row first, and the damage
 // flag.
 struct RawDecode {
@@ -28,3 +30,7 @@ DecodedFrame DecodeGifFrame(const std::vector<std::uint8_t>& gif, int index = 0)
 // Pixels in the order a frame of that size stores its rows.
 std::vector<std::uint8_t> InFileOrder(const std::vector<std::uint8_t>& indexes, int width,
                                       int height, bool interlaced);
+
+// A frame's encoded pixels as kept (the minimum code size byte, then the sub-blocks); none when it
+// has none.
+std::vector<std::uint8_t> EncodedBytes(const TGIFFrameModel& frame);

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "gif_builder.h"
+
 #include "framework/core/little_endian.h"
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/pixel_buffer.h"
@@ -37,4 +39,37 @@ DibPixels ReadDibPixels(const TMemoryStream& dib) {
     result.rowPadding.insert(result.rowPadding.end(), row + used, row + rowBytes);
   }
   return result;
+}
+
+RGBQUAD TestQuad(int index) {
+  const GifRgb rgb = TestColor(index);
+  return {rgb.blue, rgb.green, rgb.red, 0};
+}
+
+std::vector<std::uint8_t> DibOfIndexes(int width, int height, int bitCount,
+                                       const std::vector<std::uint8_t>& indexes) {
+  const std::size_t rowBytes = *pixel_buffer::RowBytes(width, bitCount);
+  BITMAPINFOHEADER info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biBitCount = static_cast<std::uint16_t>(bitCount);
+  info.biSizeImage = static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(height));
+  std::vector<RGBQUAD> palette;
+  for (int i = 0; i < 1 << bitCount; ++i)
+    palette.push_back(TestQuad(i));
+  TMemoryStream dib;
+  WriteBmpHeaders(dib, info, palette);
+  const int perByte = 8 / bitCount;
+  for (int y = height - 1; y >= 0; --y) {
+    std::vector<std::uint8_t> row(rowBytes);
+    for (int x = 0; x < width; ++x) {
+      const int shift = 8 - bitCount * (x % perByte + 1);
+      row[static_cast<std::size_t>(x / perByte)] |= static_cast<std::uint8_t>(
+          indexes[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)]
+          << shift);
+    }
+    dib.WriteBuffer(row.data(), static_cast<std::int64_t>(rowBytes));
+  }
+  return dib.Bytes();
 }

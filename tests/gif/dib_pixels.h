@@ -22,3 +22,10 @@ struct DibPixels {
 };
 
 DibPixels ReadDibPixels(const TMemoryStream& dib);
+
+// A bitmap file image as the encoder takes it: width x height colour indexes (top row first) at
+// bitCount 1, 4 or 8 bits, with a palette of all 2^bitCount entries, entry i TestQuad(i): the
+// colour TestColor(i).
+std::vector<std::uint8_t> DibOfIndexes(int width, int height, int bitCount,
+                                       const std::vector<std::uint8_t>& indexes);
+RGBQUAD TestQuad(int index);

@@ -70,6 +70,11 @@ GifBuilder& GifBuilder::Bytes(std::initializer_list<std::uint8_t> bytes) {
   return *this;
 }
 
+GifBuilder& GifBuilder::Bytes(const std::vector<std::uint8_t>& bytes) {
+  bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+  return *this;
+}
+
 void GifBuilder::Put16(int value) {
   Bytes({static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)});
 }

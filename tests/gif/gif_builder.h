@@ -34,6 +34,7 @@ class GifBuilder {
   GifBuilder& Image(int left, int top, int width, int height, std::uint8_t flags,
                     const std::vector<std::uint8_t>& data);
   GifBuilder& Bytes(std::initializer_list<std::uint8_t> bytes);
+  GifBuilder& Bytes(const std::vector<std::uint8_t>& bytes);
   GifBuilder& Trailer() { return Bytes({0x3B}); }
 
   const std::vector<std::uint8_t>& Data() const { return bytes_; }

@@ -84,3 +84,33 @@ std::vector<std::uint8_t> PackCodes(int minCodeSize, const std::vector<Code>& co
     writer.Put(code, width);
   return writer.Finish(minCodeSize, options);
 }
+
+std::vector<int> UnpackCodes(const std::vector<std::uint8_t>& data) {
+  std::vector<std::uint8_t> bytes;
+  for (std::size_t at = 1; at < data.size() && data[at] != 0; at += 1 + data[at])
+    bytes.insert(bytes.end(), data.begin() + static_cast<long>(at + 1),
+                 data.begin() + static_cast<long>(std::min(data.size(), at + 1 + data[at])));
+  const int minCodeSize = data.at(0);
+  const int clear = 1 << minCodeSize;
+  int width = minCodeSize + 1;
+  int next = clear + 2;
+  bool first = true;
+  std::vector<int> codes;
+  for (std::size_t bit = 0; bit + static_cast<std::size_t>(width) <= bytes.size() * 8;) {
+    int code = 0;
+    for (int i = 0; i < width; ++i, ++bit)
+      code |= (bytes[bit / 8] >> (bit % 8) & 1) << i;
+    codes.push_back(code);
+    if (code == clear + 1) break;
+    if (code == clear) {
+      width = minCodeSize + 1;
+      next = clear + 2;
+      first = true;
+    } else if (!first && next < 4096 && ++next == 1 << width && width < 12) {
+      ++width;
+    } else {
+      first = false;
+    }
+  }
+  return codes;
+}

@@ -25,3 +25,8 @@ std::vector<std::uint8_t> EncodeLzw(const std::vector<std::uint8_t>& pixels, int
 using Code = std::pair<int, int>;  // value, width in bits
 std::vector<std::uint8_t> PackCodes(int minCodeSize, const std::vector<Code>& codes,
                                     const EncodeOptions& options = {});
+
+// The codes of GIF image data as a decoder reads them: widths grow with the entries a decoder
+// adds (one per code after the first following a clear code), up to 12 bits. Reading stops after
+// the end code or at the end of the data.
+std::vector<int> UnpackCodes(const std::vector<std::uint8_t>& data);

@@ -3,12 +3,17 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "framework/core/memory_stream.h"
+#include "framework/graphics/bitmap.h"
 #include "framework/graphics/bmp_codec.h"
+#include "framework/graphics/icon_codec.h"
+#include "gif/picture/gif_image.h"
+#include "support/small_icon.h"
 #include "support/test_data.h"
 
 namespace {
@@ -118,6 +123,14 @@ TEST_F(GifConvert, ErrorsLeaveTheOutputAlone) {
       {in.string(), "an input and an output file expected"},
       {in.string() + " " + (dir_.Path() / "no" / "out.bmp").string(),
        (dir_.Path() / "no" / "out.bmp").string() + ": No such file or directory"},
+      {in.string() + " " + in.string() + " " + out.string(),
+       "several inputs make an animation: OUT.gif"},
+      {"--depth 4 " + in.string() + " " + (dir_.Path() / "out.gif").string(),
+       "--depth is for a bitmap OUT"},
+      {"--delay 100 " + in.string() + " " + out.string(), "--delay and --loop are for a GIF OUT"},
+      {"--loop 70000 " + in.string() + " x.gif", "--loop takes a whole number from 0 to 65535"},
+      {in.string() + " " + notBitmap.string() + " " + (dir_.Path() / "out.gif").string(),
+       notBitmap.string() + ": Bitmap image is not valid: not a bitmap file"},
   };
   for (const auto& c : cases) {
     const ToolRun run = Convert(c.arguments);
@@ -128,6 +141,93 @@ TEST_F(GifConvert, ErrorsLeaveTheOutputAlone) {
     EXPECT_EQ(ReadText(out), "before");
     EXPECT_EQ(FilesInDir(), (std::vector<std::string>{"in.bmp", "out.bmp", "text.bmp"}));
   }
+}
+
+// A 2-frame GIF of 4 x 4 and 2 x 2 pixels, saved by the codec itself.
+fs::path TwoFrameGif(const fs::path& dir) {
+  TGIFImage image;
+  for (const int side : {4, 2}) {
+    TBitmap frame;
+    frame.SetPixelFormat(TPixelFormat::pf4bit);
+    frame.SetSize(side, side);
+    frame.Canvas().SetPixel(1, 1, clRed);
+    image.AppendFrame(&frame);
+  }
+  image.FrameAt(1)->SetDelayMs(500);
+  const fs::path file = dir / "two.gif";
+  image.SaveToFile(file.string());
+  return file;
+}
+
+// The test icon (support/small_icon.h) as an icon or a cursor file.
+fs::path SmallIconFile(const fs::path& dir, bool cursor) {
+  TIconFile icon = SmallIcon(24);
+  icon.cursor = cursor;
+  TMemoryStream stream;
+  WriteIconFile(stream, icon);
+  const fs::path file = dir / (cursor ? "small.cur" : "small.ico");
+  stream.SaveToFile(file.string());
+  return file;
+}
+
+std::unique_ptr<TGIFImage> ReadGif(const fs::path& file) {
+  auto image = std::make_unique<TGIFImage>();
+  image->LoadFromFile(file.string());
+  return image;
+}
+
+std::vector<std::uint8_t> EncodedPixels(const TGIFFrame& frame) {
+  const std::span<const std::uint8_t> data = frame.SharedPixels()->EncodedData()->Span();
+  return {data.begin(), data.end()};
+}
+
+TEST_F(GifConvert, PicturesOfEveryKindBecomeGifs) {
+  const fs::path out = dir_.Path() / "out.gif";
+  const fs::path bitmap = TrueColourPicture();
+  const fs::path gif = TwoFrameGif(dir_.Path());
+
+  ASSERT_EQ(Convert("--method grayscale " + bitmap.string() + " " + out.string()).status, 0);
+  auto read = ReadGif(out);
+  ASSERT_EQ(read->FrameCount(), 1);
+  EXPECT_EQ(read->Width(), 8);
+  const TColor grey = read->CurrentBitmap().Canvas().Pixel(3, 5);
+  EXPECT_TRUE(GetRValue(grey) == GetGValue(grey) && GetGValue(grey) == GetBValue(grey));
+
+  for (const bool cursor : {false, true}) {
+    ASSERT_EQ(Convert(SmallIconFile(dir_.Path(), cursor).string() + " " + out.string()).status, 0);
+    read = ReadGif(out);
+    EXPECT_EQ(read->FrameAt(0)->TransparentColor(), clFuchsia);
+    EXPECT_EQ(read->CurrentBitmap().Canvas().Pixel(0, 0), clFuchsia);
+    EXPECT_EQ(read->CurrentBitmap().Canvas().Pixel(1, 1), clBlue);
+    EXPECT_EQ(read->CurrentBitmap().Canvas().Pixel(0, 1), clRed);
+  }
+
+  ASSERT_EQ(Convert(gif.string() + " " + out.string()).status, 0);
+  read = ReadGif(out);
+  const auto original = ReadGif(gif);
+  ASSERT_EQ(read->FrameCount(), 2);
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(EncodedPixels(*read->FrameAt(i)), EncodedPixels(*original->FrameAt(i)));
+  EXPECT_EQ(read->FrameAt(1)->DelayMs(), 500);
+}
+
+TEST_F(GifConvert, SeveralInputsMakeAnAnimation) {
+  const fs::path out = dir_.Path() / "anim.gif";
+  const fs::path gif = TwoFrameGif(dir_.Path());
+  const ToolRun run =
+      Convert("--delay 120 --loop 0 " + TrueColourPicture().string() + " " +
+              SmallIconFile(dir_.Path(), false).string() + " " + gif.string() + " " + out.string());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto read = ReadGif(out);
+  ASSERT_EQ(read->FrameCount(), 4);
+  EXPECT_TRUE(read->LoopEnabled());
+  EXPECT_EQ(read->LoopCount(), 0);
+  EXPECT_EQ(read->LogicalWidth(), 8);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(read->FrameAt(i)->DelayMs(), 120) << "frame " << i;
+  const auto original = ReadGif(gif);
+  EXPECT_EQ(EncodedPixels(*read->FrameAt(2)), EncodedPixels(*original->FrameAt(0)));
+  EXPECT_EQ(EncodedPixels(*read->FrameAt(3)), EncodedPixels(*original->FrameAt(1)));
 }
 
 TEST_F(GifConvert, HelpExplainsEveryMethod) {

@@ -1,17 +1,25 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "colour/color_depth.h"
 #include "colour/reduction_method.h"
 
 // What gif-convert was asked to do.
 struct ConvertOptions {
-  TColorDepth depth = TColorDepth::cd8Bit;
+  std::optional<TColorDepth> depth;  // of a bitmap OUT; 8 bits when not given
   TReductionMethod method = DefaultReductionMethod;
-  std::string input;
+  std::optional<std::uint16_t> delayMs;    // of every frame of a GIF OUT
+  std::optional<std::uint16_t> loopCount;  // a GIF OUT's looping block; 0 loops forever
+  std::vector<std::string> inputs;         // one, or several for an animation
   std::string output;
+
+  // OUT ends in ".gif" (in any case): a GIF is written, else a bitmap file.
+  bool WritesGif() const;
 };
 
 // The command line: the options, or the text to show and how to end: the usage on standard

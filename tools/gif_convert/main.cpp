@@ -1,40 +1,27 @@
-// gif-convert: converts a picture to a bitmap file of 1, 4, 8 or 24 bits per pixel, choosing an
-// 8-bit palette by one of the colour reduction's methods. Errors name the file and the reason on
-// one line of standard error, with exit status 1; the output appears whole or not at all.
+// gif-convert: converts pictures to a bitmap file of 1, 4, 8 or 24 bits per pixel, choosing an
+// 8-bit palette by one of the colour reduction's methods, or to a GIF, animated when there are
+// several. Errors name the file and the reason on one line of standard error, with exit status 1;
+// the output appears whole or not at all.
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <optional>
 #include <string>
 
 #include "colour/bmp_stream.h"
 #include "colour/nearest_level.h"
+#include "convert_error.h"
 #include "convert_options.h"
 #include "framework/backends/posix/file_contents.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/bitmap.h"
+#include "gif/picture/gif_image.h"
+#include "gif_output.h"
+#include "picture_input.h"
 
 namespace {
-
-// A failure to report: the file it concerns and why.
-struct ConvertError {
-  std::string file;
-  std::string reason;
-};
-
-void LoadPicture(const std::string& file, TBitmap& bitmap) {
-  std::optional<std::string> bytes;
-  const int error = ReadWholeFile(file, bytes);
-  if (error != 0 || !bytes) throw ConvertError{file, std::strerror(error != 0 ? error : ENOENT)};
-  TMemoryStream stream(std::vector<std::uint8_t>(bytes->begin(), bytes->end()));
-  try {
-    bitmap.LoadFromStream(stream);
-  } catch (const Exception& failure) {
-    throw ConvertError{file, failure.Message()};
-  }
-}
 
 // Read and write for everyone the process's umask allows, as any new file it makes.
 mode_t NewFileMode() {
@@ -43,19 +30,46 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-void Convert(const ConvertOptions& options) {
+void WriteOutput(const std::string& file, const TMemoryStream& bytes) {
+  const std::string_view text(reinterpret_cast<const char*>(bytes.Memory()), bytes.Bytes().size());
+  if (!ReplaceFileAtomically(file, text, NewFileMode()))
+    throw ConvertError{file, std::strerror(errno)};
+}
+
+void ConvertToBitmap(const ConvertOptions& options, const InputPicture& input) {
   TBitmap bitmap;
-  LoadPicture(options.input, bitmap);
   std::unique_ptr<TMemoryStream> bmp;
   try {
-    bmp = BitmapToBmpStream(bitmap, options.depth, options.method);
+    bitmap.Assign(input.picture.get());
+    bmp = BitmapToBmpStream(bitmap, options.depth.value_or(TColorDepth::cd8Bit), options.method);
   } catch (const Exception& failure) {
-    throw ConvertError{options.input, failure.Message()};
+    throw ConvertError{input.file, failure.Message()};
   }
-  const std::string_view bytes(reinterpret_cast<const char*>(bmp->Memory()),
-                               static_cast<std::size_t>(bmp->Size()));
-  if (!ReplaceFileAtomically(options.output, bytes, NewFileMode()))
-    throw ConvertError{options.output, std::strerror(errno)};
+  WriteOutput(options.output, *bmp);
+}
+
+void ConvertToGif(const ConvertOptions& options, const std::vector<InputPicture>& inputs) {
+  DefaultReductionMethod = options.method;
+  TGIFImage image;
+  MakeGif(inputs, options, image);
+  TMemoryStream gif;
+  try {
+    image.SaveToStream(gif);
+  } catch (const Exception& failure) {
+    throw ConvertError{options.output, failure.Message()};
+  }
+  WriteOutput(options.output, gif);
+}
+
+void Convert(const ConvertOptions& options) {
+  std::vector<InputPicture> inputs;
+  for (const std::string& file : options.inputs)
+    inputs.push_back({file, LoadPicture(file)});
+  if (options.WritesGif()) {
+    ConvertToGif(options, inputs);
+  } else {
+    ConvertToBitmap(options, inputs[0]);
+  }
 }
 
 }  // namespace
@@ -67,13 +81,14 @@ int main(int argc, char** argv) {
     return done->status;
   }
   BuildNearestLevelMaps();
+  const auto& options = std::get<ConvertOptions>(parsed);
   try {
-    Convert(std::get<ConvertOptions>(parsed));
+    Convert(options);
     return 0;
   } catch (const ConvertError& error) {
     std::cerr << "gif-convert: " << error.file << ": " << error.reason << '\n';
   } catch (const std::bad_alloc&) {
-    std::cerr << "gif-convert: " << std::get<ConvertOptions>(parsed).input << ": out of memory\n";
+    std::cerr << "gif-convert: " << options.output << ": out of memory\n";
   }
   return 1;
 }

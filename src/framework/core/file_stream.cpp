@@ -13,6 +13,8 @@ const char* ModeText(TFileStream::Mode mode) {
   switch (mode) {
     case TFileStream::fmCreate:
       return "w+b";
+    case TFileStream::fmCreateNew:
+      return "w+bx";
     case TFileStream::fmOpenRead:
       return "rb";
     case TFileStream::fmOpenWrite:
@@ -28,7 +30,8 @@ const char* ModeText(TFileStream::Mode mode) {
 TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fileName) {
   file_ = std::fopen(fileName.c_str(), ModeText(mode));
   if (file_ != nullptr) return;
-  if (mode == fmCreate) throw EFCreateError(Format(messages::kCreateError, {fileName}));
+  if (mode == fmCreate || mode == fmCreateNew)
+    throw EFCreateError(Format(messages::kCreateError, {fileName}));
   throw EFOpenError(Format(messages::kOpenError, {fileName}));
 }
 
@@ -59,4 +62,8 @@ void TFileStream::SetSize(std::int64_t size) {
   std::fflush(file_);
   if (ftruncate(fileno(file_), static_cast<off_t>(size)) != 0)
     throw EWriteError(messages::kWriteError);
+}
+
+void TFileStream::Flush() {
+  if (std::fflush(file_) != 0) throw EWriteError(messages::kWriteError);
 }

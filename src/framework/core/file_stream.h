@@ -11,12 +11,14 @@ class TFileStream : public TStream {
  public:
   enum Mode {
     fmCreate,         // create or truncate, then read and write
+    fmCreateNew,      // create a file that does not exist yet, then read and write
     fmOpenRead,       // existing file, read only
     fmOpenWrite,      // existing file, write only
     fmOpenReadWrite,  // existing file, read and write
   };
 
-  // Raises EFCreateError "Cannot create file %s" or EFOpenError "Cannot open file %s".
+  // Raises EFCreateError "Cannot create file %s" (fmCreateNew: also when the file exists) or
+  // EFOpenError "Cannot open file %s".
   TFileStream(const std::string& fileName, Mode mode);
   ~TFileStream() override;
   const char* ClassName() const override { return "TFileStream"; }
@@ -26,6 +28,9 @@ class TFileStream : public TStream {
   std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
   void SetSize(std::int64_t size) override;
   const std::string& FileName() const { return fileName_; }
+  // Hands everything written so far to the system: EWriteError "Stream write error" when it
+  // cannot take it all (a full disk shows here, as writes are buffered).
+  void Flush();
 
  private:
   std::string fileName_;

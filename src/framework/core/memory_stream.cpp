@@ -63,8 +63,15 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
 
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
   if (count <= 0) return 0;
-  if (position_ + count > Size()) SetSize(position_ + count);
-  std::memcpy(Memory() + position_, buffer, static_cast<std::size_t>(count));
+  if (position_ == Size()) {
+    // Appending, the usual case: the bytes go straight to the end, without filling it first.
+    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
+    std::vector<std::uint8_t>& own = OwnBytes();
+    Allocating([&] { own.insert(own.end(), bytes, bytes + count); });
+  } else {
+    if (position_ + count > Size()) SetSize(position_ + count);
+    std::memcpy(Memory() + position_, buffer, static_cast<std::size_t>(count));
+  }
   position_ += count;
   return count;
 }
@@ -82,6 +89,10 @@ void TMemoryStream::SetSize(std::int64_t size) {
   if (size < 0) throw EStreamError(messages::kSeekError);
   Allocating([&] { OwnBytes().resize(static_cast<std::size_t>(size)); });
   position_ = std::min(position_, size);
+}
+
+void TMemoryStream::SetCapacity(std::int64_t bytes) {
+  if (bytes > 0) Allocating([&] { OwnBytes().reserve(static_cast<std::size_t>(bytes)); });
 }
 
 void TMemoryStream::Clear() {

@@ -23,6 +23,10 @@ class TMemoryStream : public TStream {
   std::int64_t Size() override { return static_cast<std::int64_t>(Bytes().size()); }
   void SetSize(std::int64_t size) override;
 
+  // Makes room for that many bytes without changing the size, so that writing up to there
+  // allocates nothing more.
+  void SetCapacity(std::int64_t bytes);
+
   // The bytes to change: valid until the stream's size changes or its bytes are shared.
   std::uint8_t* Memory();
   const std::uint8_t* Memory() const { return Bytes().data(); }

@@ -9,6 +9,8 @@
 #include "framework/graphics/bmp_codec.h"
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/graphics_messages.h"
+#include "framework/platform/global_memory.h"
+#include "framework/platform/platform_services.h"
 
 struct TBitmap::Image {
   TBitmapHandle bitmap;
@@ -353,10 +355,16 @@ void TBitmap::WriteData(TStream& stream) {
   stream.WriteBuffer(image.Memory(), image.Size());
 }
 
-void TBitmap::LoadFromClipboardFormat(std::uint16_t, HGLOBAL, HPALETTE) {
-  throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+void TBitmap::LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE) {
+  if (format != CF_BITMAP) throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+  TMemoryStream image(GlobalBlockBytes(data));
+  LoadFromStream(image);
 }
 
-void TBitmap::SaveToClipboardFormat(std::uint16_t&, HGLOBAL&, HPALETTE&) {
-  throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+void TBitmap::SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) {
+  TMemoryStream image;
+  SaveToStream(image);
+  data = GlobalBlockOf(image.Bytes());
+  format = CF_BITMAP;
+  palette = nullptr;
 }

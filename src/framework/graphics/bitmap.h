@@ -41,6 +41,8 @@ class TBitmap : public TGraphic {
   void TakeBitmap(TBitmapHandle bitmap);
   // The bitmap file image at the bitmap's own depth; nothing for an empty bitmap.
   void SaveToStream(TStream& stream) override;
+  // CF_BITMAP data: a global memory block holding the bitmap file image, colours included (no
+  // palette travels beside it). Other formats: EInvalidGraphic "Unsupported clipboard format".
   void LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) override;
   void SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) override;
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 
+#include "framework/core/exceptions.h"
 #include "framework/core/object.h"
 
 enum TProgressStage : std::uint8_t { StageStarting, StageRunning, StageEnding };
@@ -27,3 +29,21 @@ class TCodecProgress {
   Callback callback_ = nullptr;
   TObject* target_ = nullptr;
 };
+
+// Runs work between the two stages every coder reports: StageStarting at 0 percent, then
+// StageEnding with 100 percent after success, or with 0 percent and the error's message when
+// work fails (the error then goes on).
+template <typename Work>
+void ReportStages(const TCodecProgress& progress, Work&& work) {
+  try {
+    progress.Report(StageStarting, 0);
+    work();
+  } catch (const Exception& error) {
+    progress.Report(StageEnding, 0, error.Message());
+    throw;
+  } catch (const std::exception& error) {
+    progress.Report(StageEnding, 0, error.what());
+    throw;
+  }
+  progress.Report(StageEnding, 100);
+}

@@ -13,6 +13,21 @@ int ColorCountBits(std::int32_t count) {
   GifError(gif_messages::kWrongColorCount);
 }
 
+int TableBits(std::int32_t count) {
+  int bits = 1;
+  while (bits < 8 && (1 << bits) < count)
+    ++bits;
+  return bits;
+}
+
+int ColorIndex(const GifColorTable& table, TColor rgb) {
+  const int count = std::clamp(table.count, 0, 256);
+  for (int i = 0; i < count; ++i) {
+    if (TripleToColor(table.entries[static_cast<std::size_t>(i)]) == rgb) return i;
+  }
+  return -1;
+}
+
 TColor TripleToColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   return RGB(red, green, blue);
 }
@@ -26,4 +41,12 @@ std::array<RGBQUAD, 256> TableToQuads(const GifColorTable& table) {
     quads[static_cast<std::size_t>(i)] = {rgb.blue, rgb.green, rgb.red, 0};
   }
   return quads;
+}
+
+GifColorTable QuadsToTable(std::span<const std::uint8_t> quads) {
+  GifColorTable table;
+  table.count = static_cast<std::int32_t>(std::min<std::size_t>(256, quads.size() / 4));
+  for (std::size_t i = 0; i < static_cast<std::size_t>(table.count); ++i)
+    table.entries[i] = {quads[4 * i + 2], quads[4 * i + 1], quads[4 * i]};
+  return table;
 }

@@ -6,7 +6,6 @@
 #include "gif/codec/color_table.h"
 #include "gif/codec/gif_error.h"
 #include "gif/codec/gif_frame_model.h"
-#include "gif/codec/gif_image_model.h"
 #include "gif/codec/gif_messages.h"
 #include "gif/codec/image_size.h"
 #include "gif/codec/lzw_decoder.h"
@@ -19,12 +18,6 @@ std::uint16_t DibBitsFor(int frameBits) {
   if (frameBits >= 2 && frameBits <= 4) return 4;
   if (frameBits >= 5 && frameBits <= 8) return 8;
   GifError(gif_messages::kWrongColorCount);
-}
-
-// Progress goes to the image the frame belongs to.
-TCodecProgress Progress(const TGIFFrameModel& frame) {
-  TGIFImageModel* owner = frame.OwnerModel();
-  return owner != nullptr ? owner->CodecProgress() : TCodecProgress();
 }
 
 }  // namespace
@@ -48,7 +41,7 @@ void DecodeFrameInto(TGIFFrameModel& frame, const TPixelRows& rows) {
   const TSharedBytes* encoded = item.EncodedData();
   bool corrupt = false;
   LzwDecode(encoded != nullptr ? encoded->Span() : std::span<const std::uint8_t>(), rows,
-            frame.Interlaced(), Progress(frame), corrupt, item.FrameBits(),
+            frame.Interlaced(), frame.CodecProgress(), corrupt, item.FrameBits(),
             TDamagePolicy::Tolerate);
   if (corrupt) frame.SetCorrupted(true);
 }

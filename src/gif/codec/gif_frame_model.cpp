@@ -1,5 +1,11 @@
 #include "gif/codec/gif_frame_model.h"
 
+#include <algorithm>
+
+#include "gif/codec/gif_error.h"
+#include "gif/codec/gif_image_model.h"
+#include "gif/codec/gif_messages.h"
+
 TGIFFrameModel::TGIFFrameModel(TGIFImageModel* owner) : owner_(owner) {
   ResetFrame();
 }
@@ -59,4 +65,52 @@ void TGIFFrameModel::SetCommentText(const TStringList& lines) {
   TStringList copy;
   copy.Assign(lines);  // lines may be this frame's own comment
   CommentText(true)->Assign(copy);
+}
+
+void TGIFFrameModel::EncodeFromBitmap() {
+  GifError(gif_messages::kNoDataToWrite);
+}
+
+TCodecProgress TGIFFrameModel::CodecProgress() const {
+  return owner_ != nullptr ? owner_->CodecProgress() : TCodecProgress();
+}
+
+int TGIFFrameModel::TransparentIndex() const {
+  if (transparentColor_ == clNone) return -1;
+  return ColorIndex(pixels_->FrameColors(), ColorToRGB(transparentColor_));
+}
+
+void TGIFFrameModel::SyncControlBlock() {
+  TExtension* block = LastExtensionOf(extensions_.get(), ekGraphicControl);
+  if (block == nullptr && (delayMs_ > 0 || transparentColor_ != clNone || disposal_ != 0)) {
+    auto added = std::make_unique<TExtension>();
+    added->SetExtKind(ekGraphicControl);
+    added->RawHeader()[0] = 4;  // block size
+    block = added.get();
+    EnsureExtensions().push_back(std::move(added));
+  }
+  if (block != nullptr) {
+    TExtension::Header& bytes = block->RawHeader();
+    const int delay = delayMs_ / 10;
+    bytes[2] = static_cast<std::uint8_t>(delay);
+    bytes[3] = static_cast<std::uint8_t>(delay >> 8);
+    const int transparent = TransparentIndex();
+    // The user input flag and the reserved bits stay as they were.
+    std::uint8_t packed = bytes[1] & 0xE2;
+    if (transparent >= 0) {
+      bytes[4] = static_cast<std::uint8_t>(transparent);
+      packed |= 1;
+    }
+    bytes[1] = static_cast<std::uint8_t>(packed | (disposal_ & 7) << 2);
+  }
+  DropEmptyComments();
+  if (extensions_ && !extensions_->empty() && owner_ != nullptr) owner_->SetGifVersion(2);
+}
+
+void TGIFFrameModel::DropEmptyComments() {
+  if (!extensions_) return;
+  std::erase_if(*extensions_, [](const std::unique_ptr<TExtension>& extension) {
+    return extension && extension->ExtKind() == ekComment &&
+           (extension->SubBlocks() == nullptr || extension->SubBlocks()->Empty());
+  });
 }

@@ -6,6 +6,7 @@
 #include "framework/core/string_list.h"
 #include "framework/graphics/color.h"
 #include "framework/graphics/types.h"
+#include "gif/codec/codec_progress.h"
 #include "gif/codec/extension.h"
 #include "gif/codec/gif_item.h"
 #include "gif/codec/shared_image.h"
@@ -62,12 +63,27 @@ class TGIFFrameModel {
   // Whether the frame has pixels to show: encoded ones here, a decoded bitmap too in a picture.
   virtual bool HasContent() const { return pixels_->HasEncodedPixels(); }
 
+  // Gives the frame encoded pixels made from its bitmap (see EncodeFromDib). A frame of the codec
+  // has no bitmap: it fails with "No GIF Data to write", as a picture frame without one does.
+  virtual void EncodeFromBitmap();
+  // Brings the last graphic control block in line with the delay, transparency and disposal
+  // (adding one when any of them needs it) and drops comment blocks without text. A frame left
+  // with any extension makes its owner a GIF89a.
+  void SyncControlBlock();
+  // The first index of the frame's colour table holding the transparent colour; -1 when the frame
+  // has none or the table lacks it.
+  int TransparentIndex() const;
+  // Where the LZW coders working on this frame report their progress: to its owner.
+  TCodecProgress CodecProgress() const;
+
  protected:
   // Shares source's pixels and copies its place, timing, transparency, disposal and flags and its
   // comment (no other extension). A source of another image makes the colours local.
   void ShareContentOf(const TGIFFrameModel& source);
 
  private:
+  void DropEmptyComments();
+
   TGIFImageModel* owner_;
   TSharedRef<TGIFItem> pixels_;
   std::unique_ptr<TExtensionList> extensions_;

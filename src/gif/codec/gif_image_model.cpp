@@ -5,7 +5,10 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
+#include "gif/codec/gif_error.h"
+#include "gif/codec/gif_messages.h"
 #include "gif/codec/gif_reader.h"
+#include "gif/codec/gif_writer.h"
 
 TGIFImageModel::TGIFImageModel() {
   ResetImage();
@@ -101,4 +104,45 @@ void TGIFImageModel::ReadGifContent(std::int64_t size, TStream& stream) {
   if (size < 0 || stream.Remaining() < size) throw EReadError(messages::kReadError);
   if (size > 0) TGifReader(*this, TakeBytes(stream, size)).ReadAll();
   if (FrameCount() > 0) currentIndex_ = 0;
+}
+
+void TGIFImageModel::WriteGif(TStream& stream, TLengthPrefix length) {
+  if (FrameCount() == 0) GifError(gif_messages::kNoDataToWrite);
+  EncodeAllFrames();
+  TMemoryStream gif;
+  gif.SetCapacity(EstimatedGifBytes());
+  TGifWriter(*this, gif).WriteAll(length);
+  stream.WriteBuffer(gif.Memory(), gif.Size());
+}
+
+// Room enough for the whole GIF in most cases, so that assembling it copies nothing twice.
+std::int64_t TGIFImageModel::EstimatedGifBytes() const {
+  constexpr std::int64_t kBlocksBytes = 1024;  // headers, tables and extensions, roughly
+  std::int64_t bytes = kBlocksBytes;
+  for (const auto& frame : frames_)
+    bytes += static_cast<std::int64_t>(frame->SharedPixels()->EncodedData()->Size()) + kBlocksBytes;
+  return bytes;
+}
+
+void TGIFImageModel::EncodeAllFrames() {
+  for (const auto& frame : frames_) {
+    TGIFItem& item = *frame->SharedPixels();
+    if (!item.HasEncodedPixels()) {
+      item.DropEncodedData();
+      frame->EncodeFromBitmap();
+    }
+    frame->SyncControlBlock();
+  }
+}
+
+void TGIFImageModel::RecomputeScreen() {
+  int width = 0;
+  int height = 0;
+  for (const auto& frame : frames_) {
+    const TSize size = frame->SharedPixels()->FrameSize();
+    width = std::max(width, size.cx + frame->Origin().x);
+    height = std::max(height, size.cy + frame->Origin().y);
+  }
+  logicalWidth_ = static_cast<std::uint16_t>(width);
+  logicalHeight_ = static_cast<std::uint16_t>(height);
 }

@@ -12,6 +12,10 @@
 
 class TStream;
 
+// Whether written GIF data is preceded by its byte count (32 bits, little-endian), as stored form
+// data and the clipboard hold it.
+enum class TLengthPrefix { Omitted, Written };
+
 // A GIF as the codec keeps it: the image-wide data shared with the images it was assigned from or
 // to, and an ordered list of frames whose pixels stay LZW-compressed as read. The picture
 // (TGIFImage) adds drawing, decoded bitmaps and the framework's graphic operations on top; the
@@ -33,6 +37,19 @@ class TGIFImageModel {
   // After a failure the frames read before it stay, with no current frame; after success the
   // current frame is frame 0, if any.
   void ReadGifContent(std::int64_t size, TStream& stream);
+  // Writes the whole GIF to stream, in one piece: nothing reaches stream when anything fails, and
+  // a short write fails with "Stream write error". Frames read from a file keep their LZW data
+  // byte for byte; the others are encoded first (EncodeAllFrames). Writing brings the image in
+  // line with what is written: encoded frames, graphic control blocks, the version (89a with any
+  // extension or comment) and the logical screen, so that writing it again gives the same bytes.
+  // An image without frames fails with "No GIF Data to write".
+  void WriteGif(TStream& stream, TLengthPrefix length);
+  // Encodes every frame that has no encoded pixels yet and brings every frame's graphic control
+  // block in line with its fields.
+  void EncodeAllFrames();
+  // Makes the logical screen the smallest one that holds every frame at its origin.
+  virtual void RecomputeScreen();
+
   // A fresh header, no frames, no current frame, no background, no looping block, no version.
   void ResetImage();
   void FreeFrames();
@@ -64,6 +81,8 @@ class TGIFImageModel {
   // A new frame owned by this image, not yet in its list: the only way frames are made for it,
   // so that a picture's frames are all picture frames.
   virtual std::unique_ptr<TGIFFrameModel> NewFrame();
+  // Appends a new frame (made by NewFrame, without pixels) and returns it.
+  TGIFFrameModel& AppendNewFrame() { return *AddFrame(NewFrame()); }
   // Where the LZW coders working on this image's frames report their progress: nowhere here.
   virtual TCodecProgress CodecProgress() { return {}; }
 
@@ -81,6 +100,8 @@ class TGIFImageModel {
 
  private:
   friend class TGifReader;  // appends the frames it reads
+
+  std::int64_t EstimatedGifBytes() const;
 
   TSharedRef<TGIFData> header_;
   std::uint8_t gifVersion_ = 0;

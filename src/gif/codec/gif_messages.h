@@ -9,5 +9,7 @@ inline constexpr const char* kWrongColorCount = "Wrong number of colors; must be
 inline constexpr const char* kCodeSizeRange = "GIF code size not in range 2 to 9";
 inline constexpr const char* kCorruptData = "GIF encoded data is corrupt";
 inline constexpr const char* kImageTooLarge = "GIF image too large: %d x %d pixels";
+inline constexpr const char* kNoDataToWrite = "No GIF Data to write";
+inline constexpr const char* kEncodingError = "GIF image encoding error";
 
 }  // namespace gif_messages

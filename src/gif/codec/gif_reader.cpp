@@ -10,6 +10,7 @@
 #include "framework/core/messages.h"
 #include "framework/core/text.h"
 #include "gif/codec/color_table.h"
+#include "gif/codec/gif_blocks.h"
 #include "gif/codec/gif_error.h"
 #include "gif/codec/gif_image_model.h"
 #include "gif/codec/gif_messages.h"
@@ -17,11 +18,11 @@
 
 namespace {
 
-constexpr std::uint8_t kExtensionIntroducer = '!';
-constexpr std::uint8_t kImageIntroducer = ',';
-constexpr std::uint8_t kTrailer = ';';
+using gif_blocks::kExtensionIntroducer;
+using gif_blocks::kImageIntroducer;
+using gif_blocks::kLoopIdentifier;
+using gif_blocks::kTrailer;
 constexpr std::uint16_t kMaxLoopCount = 30000;
-constexpr const char kLoopIdentifier[] = "NETSCAPE2.0";
 
 }  // namespace
 

@@ -310,17 +310,9 @@ void DecodeReporting(std::span<const std::uint8_t> data, TSourceSpan source, con
                      bool interlaced, const TCodecProgress& progress, bool& corrupt,
                      std::uint8_t frameBits, TDamagePolicy damage) {
   corrupt = false;
-  try {
-    progress.Report(StageStarting, 0);
+  ReportStages(progress, [&] {
     corrupt = Decode(data, source, rows, interlaced, progress, frameBits, damage);
-  } catch (const Exception& error) {
-    progress.Report(StageEnding, 0, error.Message());
-    throw;
-  } catch (const std::exception& error) {
-    progress.Report(StageEnding, 0, error.what());
-    throw;
-  }
-  progress.Report(StageEnding, 100);
+  });
 }
 
 }  // namespace

@@ -1,12 +1,22 @@
 #include "gif/picture/gif_frame.h"
 
+#include "colour/bmp_stream.h"
+#include "colour/color_depth.h"
+#include "colour/reduction_method.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/device_context.h"
 #include "framework/graphics/draw_bitmap_keyed.h"
+#include "framework/graphics/icon.h"
+#include "framework/graphics/metafile.h"
 #include "gif/codec/color_table.h"
 #include "gif/codec/decode_to_dib.h"
+#include "gif/codec/encode_from_dib.h"
+#include "gif/codec/gif_error.h"
+#include "gif/codec/gif_messages.h"
 #include "gif/picture/decoded_bitmaps.h"
 #include "gif/picture/gif_image.h"
 
@@ -63,6 +73,12 @@ void TGIFFrame::Assign(const TPersistent* source) {
       return;  // the nested assignment already recomputed the owner's screen
     }
     AssignFrame(*image->FrameAt(image->CurrentIndex() >= 0 ? image->CurrentIndex() : 0));
+  } else if (const auto* graphic = dynamic_cast<const TGraphic*>(source)) {
+    if (graphic->Empty()) {
+      Assign(nullptr);
+      return;
+    }
+    AssignGraphic(*graphic);
   } else {
     TPersistent::Assign(source);
   }
@@ -74,6 +90,45 @@ void TGIFFrame::AssignFrame(const TGIFFrame& source) {
   if (&source == this) return;
   ShareContentOf(source);
   CopyFrameBitmap(source);
+}
+
+void TGIFFrame::AssignGraphic(const TGraphic& source) {
+  ResetFrame();
+  NewFrameBitmap();
+  try {
+    frameBitmap_->Assign(&source);
+    if (const auto* bitmap = dynamic_cast<const TBitmap*>(&source))
+      frameBitmap_->SetMonochrome(bitmap->Monochrome());
+  } catch (const Exception&) {
+    // A bitmap takes only bitmaps: anything else is drawn on it instead.
+    DrawOnFuchsia(source);
+  }
+}
+
+// Icons and metafiles leave their background as it was: it becomes the transparent colour.
+void TGIFFrame::DrawOnFuchsia(const TGraphic& source) {
+  auto& graphic = const_cast<TGraphic&>(source);
+  NewFrameBitmap();
+  TCanvas& canvas = frameBitmap_->Canvas();
+  canvas.Brush().SetColor(clFuchsia);
+  frameBitmap_->SetSize(graphic.Width(), graphic.Height());
+  canvas.Draw(0, 0, &graphic);
+  if (dynamic_cast<const TIcon*>(&source) != nullptr ||
+      dynamic_cast<const TMetafile*>(&source) != nullptr) {
+    SetTransparentColor(GetNearestColor(canvas.Handle(), ColorToRGB(clFuchsia)));
+  }
+}
+
+void TGIFFrame::AssignTo(TPersistent* destination) const {
+  if (dynamic_cast<TGIFFrame*>(destination) != nullptr ||
+      dynamic_cast<TGIFImage*>(destination) != nullptr) {
+    destination->Assign(this);
+  } else if (dynamic_cast<TGraphic*>(destination) != nullptr) {
+    // The bitmap is decoded on first use, which does not change what the frame shows.
+    destination->Assign(&const_cast<TGIFFrame*>(this)->DecodedBitmap());
+  } else {
+    TPersistent::AssignTo(destination);
+  }
 }
 
 // A bitmap of the source's is shared (it is copied when either changes). One decoded from the
@@ -99,6 +154,33 @@ void TGIFFrame::JoinBudget(std::size_t bytes) {
   decoded->MakeRoom(bytes, Owner()->CurrentFrame());
   decoded->Add(*this, bytes);
   frameBitmap_->SetOnChange([this](TObject*) { Decoded()->Remove(*this); });
+}
+
+void TGIFFrame::EncodeFromBitmap() {
+  if (!frameBitmap_ || frameBitmap_->Empty()) GifError(gif_messages::kNoDataToWrite);
+  EncodeFromDib(*this, *IndexedImage());
+}
+
+// The bitmap as a bitmap file image of 1, 4 or 8 bits per pixel: as it is when it has a palette,
+// else reduced to 256 colours (grey ones for a grayscale frame).
+std::unique_ptr<TMemoryStream> TGIFFrame::IndexedImage() {
+  switch (GetColorDepth(*frameBitmap_)) {
+    case TColorDepth::cd1Bit:
+    case TColorDepth::cd4Bit:
+    case TColorDepth::cd8Bit: {
+      auto image = std::make_unique<TMemoryStream>();
+      frameBitmap_->SaveToStream(*image);
+      return image;
+    }
+    case TColorDepth::cdDevice:
+    case TColorDepth::cd24Bit:
+      break;
+  }
+  const TReductionMethod method =
+      Grayscale() ? TReductionMethod::rmGrayscale : DefaultReductionMethod;
+  auto image = BitmapToBmpStream(*frameBitmap_, TColorDepth::cd8Bit, method);
+  if (method == TReductionMethod::rmGrayscale) SetGrayscale(true);
+  return image;
 }
 
 bool TGIFFrame::HasContent() const {

@@ -9,6 +9,8 @@
 class TBitmap;
 class TCanvas;
 class TDecodedBitmaps;
+class TGraphic;
+class TMemoryStream;
 class TGIFImage;
 
 // How DrawFrame treats the frame's transparent colour.
@@ -27,13 +29,20 @@ class TGIFFrame : public TPersistent, public TGIFFrameModel {
 
   // From another frame: shares its pixels and copies its fields, bitmap and comment. From an
   // image: its current frame (or none when it has no frames). From none: a reset frame without a
-  // bitmap. The owner's logical screen is recomputed afterwards.
+  // bitmap. From any other graphic: a reset frame whose bitmap is a copy of it (an empty graphic
+  // counts as none); graphics a bitmap cannot take, icons and metafiles, are drawn on a fuchsia
+  // background, which then is the frame's transparent colour. The owner's logical screen is
+  // recomputed afterwards.
   void Assign(const TPersistent* source) override;
 
   TGIFImage* Owner() const;
   bool HasContent() const override;
   // Also takes the bitmap out of the owner's budget: it is no longer a decoding of the pixels.
   void ResetFrame() override;
+  // Encodes the bitmap (see EncodeFromDib): bitmaps of 1, 4 and 8 bits as they are, deeper ones
+  // reduced to 8 bits first. A frame without a bitmap, or with an empty one, fails with "No GIF
+  // Data to write".
+  void EncodeFromBitmap() override;
 
   // The decoded bitmap cache: none until the frame is first decoded, or set by assignment. An
   // empty bitmap counts as none and is decoded again.
@@ -56,10 +65,17 @@ class TGIFFrame : public TPersistent, public TGIFFrameModel {
   // transparent colour too (keyed drawing keys monochrome bitmaps on white).
   void DrawFrame(TCanvas& canvas, const TRect& rect, TFrameTransparency transparency);
 
+ protected:
+  // To a GIF frame or image: it assigns this frame. To any other graphic: the decoded bitmap.
+  void AssignTo(TPersistent* destination) const override;
+
  private:
   friend class TGIFImage;  // assigns its frames without recomputing its screen for each
 
   void AssignFrame(const TGIFFrame& source);
+  std::unique_ptr<TMemoryStream> IndexedImage();
+  void AssignGraphic(const TGraphic& source);
+  void DrawOnFuchsia(const TGraphic& source);
   void CopyFrameBitmap(const TGIFFrame& source);
   bool HasBitmapOrPixels() const;
   void DecodeFrameBitmap();

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 
+#include "framework/core/file_replacement.h"
 #include "framework/core/little_endian.h"
+#include "framework/core/memory_stream.h"
 #include "framework/core/stream.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/platform/global_memory.h"
+#include "framework/platform/platform_services.h"
 #include "gif/codec/gif_error.h"
+#include "gif/picture/gif_registration.h"
 #include "gif/picture/picture_messages.h"
 
 namespace {
@@ -57,11 +62,23 @@ std::unique_ptr<TGIFFrameModel> TGIFImage::NewFrame() {
   return std::make_unique<TGIFFrame>(this);
 }
 
-TGIFFrame& TGIFImage::AppendFrame() {
-  auto frame = std::make_unique<TGIFFrame>(this);
-  TGIFFrame& appended = *frame;
-  AddFrame(std::move(frame));
-  return appended;
+TGIFFrame& TGIFImage::AppendNewFrame() {
+  return static_cast<TGIFFrame&>(TGIFImageModel::AppendNewFrame());
+}
+
+void TGIFImage::AppendFrame(const TGraphic* graphic) {
+  const int previous = CurrentIndex();
+  TGIFFrame& frame = AppendNewFrame();
+  SetCurrentIndex(FrameCount() - 1);
+  try {
+    frame.Assign(graphic);
+  } catch (...) {
+    RemoveFrame(FrameCount() - 1);
+    SetCurrentIndex(previous);
+    throw;
+  }
+  if (GifVersion() == 0) SetGifVersion(1);
+  if (FrameCount() > 1) SetGifVersion(2);
 }
 
 void TGIFImage::ReadGif(std::int64_t size, TStream& stream, bool decodeFirst) {
@@ -89,8 +106,34 @@ void TGIFImage::Assign(const TPersistent* source) {
     if (image != this) AssignImage(*image);
   } else if (const auto* frame = dynamic_cast<const TGIFFrame*>(source)) {
     AssignFrame(*frame);
+  } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+    AssignBitmap(*bitmap);
   } else {
     TGraphic::Assign(source);
+  }
+}
+
+void TGIFImage::AssignBitmap(const TBitmap& source) {
+  ResetImage();
+  AppendFrame(&source);
+  Changed(this);
+}
+
+void TGIFImage::AssignTo(TPersistent* destination) const {
+  if (dynamic_cast<TGIFImage*>(destination) != nullptr) {
+    destination->Assign(this);
+  } else if (dynamic_cast<TGraphic*>(destination) != nullptr) {
+    if (Empty()) {
+      destination->Assign(nullptr);
+    } else {
+      // The current frame's bitmap, decoded on first use, which does not change what is shown.
+      auto& self = const_cast<TGIFImage&>(*this);
+      destination->Assign(CurrentIndex() >= 0
+                              ? FrameAt(CurrentIndex())
+                              : static_cast<const TPersistent*>(&self.CurrentBitmap()));
+    }
+  } else {
+    TGraphic::AssignTo(destination);
   }
 }
 
@@ -121,7 +164,7 @@ void TGIFImage::AssignFrame(const TGIFFrame& source) {
       source.Owner() != nullptr ? ScreenDataOf(*source.Owner()->SharedHeader()) : TScreenData{};
   ResetImage();
   SetScreenData(*SharedHeader(), screen);
-  TGIFFrame& frame = AppendFrame();
+  TGIFFrame& frame = AppendNewFrame();
   SetCurrentIndex(FrameCount() - 1);
   frame.Assign(&source);
   if (GifVersion() == 0) SetGifVersion(1);
@@ -161,9 +204,14 @@ int TGIFImage::Height() {
 }
 
 void TGIFImage::ReadData(TStream& stream) {
+  ReadLengthAndGif(stream, true);
+}
+
+// A 32-bit length read leniently (missing bytes are 0), then that many bytes of GIF data.
+void TGIFImage::ReadLengthAndGif(TStream& stream, bool decodeFirst) {
   std::uint8_t length[4] = {};
   stream.Read(length, 4);
-  ReadGif(ReadLittleEndian32(length), stream, true);
+  ReadGif(ReadLittleEndian32(length), stream, decodeFirst);
 }
 
 void TGIFImage::LoadFromStream(TStream& stream) {
@@ -179,21 +227,16 @@ void TGIFImage::SetWidth(int) {
 }
 
 TBitmap& TGIFImage::CurrentBitmap() {
-  if (FrameCount() == 0) AppendEmptyFrame();
+  if (FrameCount() == 0) {
+    const TBitmap empty;
+    Assign(&empty);
+  }
   return CurrentFrame()->DecodedBitmap();
 }
 
 TGIFFrame* TGIFImage::CurrentFrame() const {
   if (FrameCount() == 0) return nullptr;
   return FrameAt(CurrentIndex() >= 0 && CurrentIndex() < FrameCount() ? CurrentIndex() : 0);
-}
-
-void TGIFImage::AppendEmptyFrame() {
-  ResetImage();
-  AppendFrame();
-  SetCurrentIndex(0);
-  SetGifVersion(1);
-  Changed(this);
 }
 
 HPALETTE TGIFImage::CurrentPalette() {
@@ -213,18 +256,63 @@ void TGIFImage::RecomputeScreen() {
   SetLogicalHeight(height);
 }
 
-void TGIFImage::WriteData(TStream&) {
-  GifError(gif_picture_messages::kSavingNotSupported);
+void TGIFImage::WriteData(TStream& stream) {
+  WriteGif(stream, TLengthPrefix::Written);
 }
 
-void TGIFImage::SaveToStream(TStream&) {
-  GifError(gif_picture_messages::kSavingNotSupported);
+void TGIFImage::SaveToStream(TStream& stream) {
+  WriteGif(stream, TLengthPrefix::Omitted);
 }
 
-void TGIFImage::LoadFromClipboardFormat(std::uint16_t, HGLOBAL, HPALETTE) {
-  GifError(gif_picture_messages::kClipboardNotSupported);
+void TGIFImage::SaveToFile(const std::string& fileName) {
+  TMemoryStream gif;
+  SaveToStream(gif);
+  ReplaceFile(fileName, gif.Bytes());
 }
 
-void TGIFImage::SaveToClipboardFormat(std::uint16_t&, HGLOBAL&, HPALETTE&) {
-  GifError(gif_picture_messages::kClipboardNotSupported);
+void TGIFImage::LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) {
+  TPlatformServices& platform = Platform();
+  HGLOBAL gifData = platform.GetClipboardData(CF_GIF);
+  if (gifData == nullptr) {
+    TBitmap bitmap;
+    bitmap.LoadFromClipboardFormat(format, data, palette);
+    Assign(&bitmap);
+    return;
+  }
+  TMemoryStream stream(GlobalBlockBytes(gifData));
+  ReadLengthAndGif(stream, false);
+  if (FrameCount() == 0) return;
+  SetCurrentIndex(0);
+  if (platform.IsClipboardFormatAvailable(CF_BITMAP)) {
+    TGIFFrame& first = *FrameAt(0);
+    first.NewFrameBitmap();
+    first.FrameBitmap()->LoadFromClipboardFormat(CF_BITMAP, platform.GetClipboardData(CF_BITMAP),
+                                                 palette);
+  }
+}
+
+void TGIFImage::SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) {
+  if (FrameCount() == 0) return;
+  FrameAt(0)->DecodedBitmap().SaveToClipboardFormat(format, data, palette);
+  try {
+    PutGifOnClipboard();
+  } catch (...) {
+    // The caller gets nothing, so the bitmap's block must not stay behind.
+    Platform().GlobalFree(data);
+    data = nullptr;
+    format = 0;
+    throw;
+  }
+}
+
+// Only frames that all have their encoded pixels are put there: the others would have to be
+// reduced to a palette first, which copying should not do.
+void TGIFImage::PutGifOnClipboard() {
+  for (int i = 0; i < FrameCount(); ++i) {
+    if (!FrameAt(i)->SharedPixels()->HasEncodedPixels()) return;
+  }
+  TMemoryStream gif;
+  WriteGif(gif, TLengthPrefix::Written);
+  HGLOBAL block = GlobalBlockOf(gif.Bytes());
+  Platform().SetClipboardData(CF_GIF, block);
 }

@@ -28,9 +28,14 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
 
   // From another image: shares its data and frames' pixels (and copies its screen: no frame is
   // decoded). From a frame, also one of this image's: a one-frame image with that frame's owner's
-  // screen data. From none: the image is reset. Each fires OnChange (assigning the image to itself
-  // changes nothing and fires nothing).
+  // screen data. From a bitmap: a one-frame image holding a copy of it. From none: the image is
+  // reset. Each fires OnChange (assigning the image to itself changes nothing and fires nothing).
   void Assign(const TPersistent* source) override;
+
+  // Appends a frame that assigns graphic (see TGIFFrame::Assign) and makes it current; the image
+  // becomes a GIF87a when it had no version, a GIF89a once it has two frames. Fires nothing (the
+  // callers do). When the frame cannot take graphic it is removed again and the error goes on.
+  virtual void AppendFrame(const TGraphic* graphic);
 
   // ReadGifContent, then, with decodeFirst, frame 0 is decoded at once and dropped again when
   // that fails (when it was the only frame, no frame is current: CurrentIndex -1); a successful
@@ -61,10 +66,20 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   void ReadData(TStream& stream) override;
   void SetHeight(int value) override;
   void SetWidth(int value) override;
+  // WriteGif with the length before the GIF data.
   void WriteData(TStream& stream) override;
   void LoadFromStream(TStream& stream) override;
+  // WriteGif: nothing reaches stream when writing fails.
   void SaveToStream(TStream& stream) override;
+  // Replaces the file whole (see ReplaceFile): a failure leaves the file as it was.
+  void SaveToFile(const std::string& fileName) override;
+  // The clipboard's "GIF Image" data (whatever format and data say), with frame 0 taken from the
+  // clipboard's bitmap when it has one too; without GIF data, the bitmap that format and data
+  // hold.
   void LoadFromClipboardFormat(std::uint16_t format, HGLOBAL data, HPALETTE palette) override;
+  // Frame 0's bitmap as format, data and palette for the caller to place on the clipboard; the
+  // GIF itself (with its length) goes on the clipboard as "GIF Image" beside it when every frame
+  // has encoded pixels. Nothing for an image without frames.
   void SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) override;
 
   // The current frame's decoded bitmap (frame 0's when the index is out of range). An image
@@ -77,17 +92,24 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   // The logical screen as the smallest one that holds every frame at its origin, each step kept in
   // 16 bits as the screen is (a frame reaching past 65535 wraps round); decodes every frame not
   // decoded yet.
-  void RecomputeScreen();
+  void RecomputeScreen() override;
 
   // The decoded bitmaps of this image's frames, kept within a budget.
   TDecodedBitmaps& DecodedBitmaps() { return decoded_; }
 
+ protected:
+  // To a GIF image: it assigns this image. To any other graphic: the current frame's bitmap, or
+  // none when this image is empty.
+  void AssignTo(TPersistent* destination) const override;
+
  private:
-  TGIFFrame& AppendFrame();
-  void AppendEmptyFrame();
+  TGIFFrame& AppendNewFrame();
   void AssignImage(const TGIFImage& source);
   void AssignFrame(const TGIFFrame& source);
+  void AssignBitmap(const TBitmap& source);
   void DecodeFirstFrame();
+  void ReadLengthAndGif(TStream& stream, bool decodeFirst);
+  void PutGifOnClipboard();
 
   TCodecProgressEvent onCodecProgress_;
   TDecodedBitmaps decoded_;

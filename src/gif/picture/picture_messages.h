@@ -4,9 +4,6 @@
 namespace gif_picture_messages {
 
 inline constexpr const char* kCannotResize = "Cannot change the Size of a GIF image";
-inline constexpr const char* kSavingNotSupported = "Saving GIF images is not supported yet";
-inline constexpr const char* kClipboardNotSupported =
-    "GIF images cannot go through the clipboard yet";
 inline constexpr const char* kFileFormatDescription = "CompuServe GIF Image";
 inline constexpr const char* kClipboardFormatName = "GIF Image";
 

@@ -6,25 +6,7 @@
 #include "framework/core/memory_stream.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/gdi.h"
-
-namespace {
-
-// A 2 x 2 icon: top-left transparent (mask 1, colour black), top-right inverting (mask 1, colour
-// white), bottom row opaque red and blue.
-TIconFile SmallIcon(int depth) {
-  TBitmapHandle color(TBitmapObject::Create(2, 2, depth));
-  TBitmapHandle mask(TBitmapObject::Create(2, 2, 1));
-  color->SetPixel(1, 0, color->ValueOf(clWhite));
-  color->SetPixel(0, 1, color->ValueOf(clRed));
-  color->SetPixel(1, 1, color->ValueOf(clBlue));
-  mask->SetPixel(0, 0, 1);
-  mask->SetPixel(1, 0, 1);
-  TIconFile file;
-  file.images.emplace_back(std::move(color), std::move(mask));
-  return file;
-}
-
-}  // namespace
+#include "support/small_icon.h"
 
 TEST(Icon, DrawsThroughItsMask) {
   TIcon icon;

@@ -9,21 +9,7 @@
 #include "gif/codec/interlace.h"
 #include "giflib_oracle.h"
 #include "test_lzw_encoder.h"
-
-namespace {
-
-std::vector<std::uint8_t> RandomPixels(std::size_t count, int colors, unsigned seed) {
-  std::mt19937 random(seed);
-  std::vector<std::uint8_t> pixels(count);
-  // Runs of repeated pixels give long strings, as real pictures do.
-  for (std::size_t i = 0; i < count; ++i) {
-    pixels[i] =
-        i > 0 && random() % 3 != 0 ? pixels[i - 1] : static_cast<std::uint8_t>(random() % colors);
-  }
-  return pixels;
-}
-
-}  // namespace
+#include "test_pixels.h"
 
 TEST(Interlace, ShortImagesVisitEveryRowOnceInGifOrder) {
   for (const int height : {1, 2, 3, 4, 5, 9, 17}) {

@@ -7,6 +7,7 @@
 #include "gif/codec/decode_to_dib.h"
 #include "gif/picture/gif_image.h"
 #include "gif_builder.h"
+#include "picture_test_gifs.h"
 #include "test_lzw_encoder.h"
 
 namespace {
@@ -29,11 +30,6 @@ std::vector<std::uint8_t> TwoFrameGif() {
       .Data();
 }
 
-void Load(TGIFImage& image, const std::vector<std::uint8_t>& gif) {
-  TMemoryStream stream(gif);
-  image.LoadFromStream(stream);
-}
-
 }  // namespace
 
 TEST(GifImage, FreshImageIsEmptyAndSizeless) {
@@ -50,7 +46,7 @@ TEST(GifImage, FreshImageIsEmptyAndSizeless) {
 
 TEST(GifImage, LoadedImageReportsItsScreenFramesAndSize) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, TwoFrameGif());
   EXPECT_FALSE(image.Empty());
   EXPECT_EQ(image.LogicalWidth(), 4);
   EXPECT_EQ(image.LogicalHeight(), 3);
@@ -65,7 +61,7 @@ TEST(GifImage, LoadedImageReportsItsScreenFramesAndSize) {
 
 TEST(GifImage, FrameIndexOutsideTheListIsAListError) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, TwoFrameGif());
   for (const int index : {-1, 2}) {
     try {
       image.FrameAt(index);
@@ -78,14 +74,14 @@ TEST(GifImage, FrameIndexOutsideTheListIsAListError) {
 
 TEST(GifImage, SizeCannotBeSetEvenToTheCurrentOne) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, TwoFrameGif());
   EXPECT_EQ(MessageOf([&] { image.SetWidth(4); }), "Cannot change the Size of a GIF image");
   EXPECT_EQ(MessageOf([&] { image.SetHeight(0); }), "Cannot change the Size of a GIF image");
 }
 
 TEST(GifImage, AssignedImagesShareDataAndAreEqualUntilOneIsReloaded) {
   TGIFImage source;
-  Load(source, TwoFrameGif());
+  LoadGif(source, TwoFrameGif());
   TGIFImage copy;
   int changes = 0;
   copy.SetOnChange([&](TObject*) { ++changes; });
@@ -110,7 +106,7 @@ TEST(GifImage, AssignedImagesShareDataAndAreEqualUntilOneIsReloaded) {
   EXPECT_TRUE(source.Equals(&copy));
 
   // Reloading drops the shared objects instead of editing them.
-  Load(source, TwoFrameGif());
+  LoadGif(source, TwoFrameGif());
   EXPECT_FALSE(copy.Equals(&source));
   EXPECT_EQ(copy.SharedHeader()->RefCount(), 1);
   EXPECT_EQ(copy.FrameAt(0)->SharedPixels()->RefCount(), 1);
@@ -121,14 +117,14 @@ TEST(GifImage, AssignedImagesShareDataAndAreEqualUntilOneIsReloaded) {
 TEST(GifImage, ImagesReadFromTheSameBytesAreNotEqual) {
   TGIFImage a;
   TGIFImage b;
-  Load(a, TwoFrameGif());
-  Load(b, TwoFrameGif());
+  LoadGif(a, TwoFrameGif());
+  LoadGif(b, TwoFrameGif());
   EXPECT_FALSE(a.Equals(&b));
 }
 
 TEST(GifImage, AssigningItselfChangesNothingAndNoneResets) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, TwoFrameGif());
   int changes = 0;
   image.SetOnChange([&](TObject*) { ++changes; });
   TGIFData* header = image.SharedHeader();
@@ -144,7 +140,7 @@ TEST(GifImage, AssigningItselfChangesNothingAndNoneResets) {
 
 TEST(GifImage, AssigningAFrameMakesAOneFrameImageWithItsOwnersScreenData) {
   TGIFImage source;
-  Load(source, TwoFrameGif());
+  LoadGif(source, TwoFrameGif());
   TGIFImage image;
   image.Assign(source.FrameAt(1));
   ASSERT_EQ(image.FrameCount(), 1);
@@ -162,7 +158,7 @@ TEST(GifImage, AssigningAFrameMakesAOneFrameImageWithItsOwnersScreenData) {
 
 TEST(GifImage, AssigningAFrameOfItsOwnKeepsThatFrame) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, TwoFrameGif());
   const TGIFItem* pixels = image.FrameAt(1)->SharedPixels();
   const GifColorTable globalColors = image.SharedHeader()->GlobalColors();
   image.Assign(image.FrameAt(1));
@@ -177,7 +173,7 @@ TEST(GifImage, AssigningAFrameOfItsOwnKeepsThatFrame) {
   EXPECT_EQ(image.SharedHeader()->GlobalColors(), globalColors);
 
   // Its first frame, without a table of its own, the same way.
-  Load(image, TwoFrameGif());
+  LoadGif(image, TwoFrameGif());
   image.Assign(image.FrameAt(0));
   ASSERT_EQ(image.FrameCount(), 1);
   EXPECT_FALSE(image.FrameAt(0)->LocalColors());
@@ -186,7 +182,7 @@ TEST(GifImage, AssigningAFrameOfItsOwnKeepsThatFrame) {
 
 TEST(GifImage, AssigningItsOwnerToTheCurrentFrameKeepsWhatTheFrameShows) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, TwoFrameGif());
   TGIFFrame& frame = *image.FrameAt(0);
   const TColor drawn = TripleToColor(TestColor(2));  // the frame is of colour 1
   frame.DecodedBitmap().Canvas().SetPixel(0, 0, drawn);
@@ -211,7 +207,7 @@ TEST(GifImage, AssigningAnImageDecodesNoFrame) {
 
 TEST(GifImage, FrameAssignmentCopiesTheCommentButNoOtherExtension) {
   TGIFImage source;
-  Load(source, TwoFrameGif());
+  LoadGif(source, TwoFrameGif());
   TGIFFrame frame(nullptr);
   frame.Assign(source.FrameAt(1));
   ASSERT_NE(frame.Extensions(), nullptr);
@@ -286,22 +282,9 @@ TEST(GifImage, LoadFromStreamTakesTheRestOfTheStream) {
   EXPECT_TRUE(stream.AtEnd());
 }
 
-TEST(GifImage, SavingAndTheClipboardAreRefusedForNow) {
-  TGIFImage image;
-  Load(image, TwoFrameGif());
-  TMemoryStream out;
-  EXPECT_EQ(MessageOf([&] { image.SaveToStream(out); }), "Saving GIF images is not supported yet");
-  EXPECT_EQ(MessageOf([&] { image.WriteData(out); }), "Saving GIF images is not supported yet");
-  std::uint16_t format = 0;
-  HGLOBAL handle = nullptr;
-  HPALETTE palette = nullptr;
-  EXPECT_THROW(image.SaveToClipboardFormat(format, handle, palette), EInvalidGraphicOperation);
-  EXPECT_THROW(image.LoadFromClipboardFormat(format, handle, palette), EInvalidGraphicOperation);
-}
-
 TEST(GifImage, ReadingSizeZeroResetsTheImageAndNotifiesOnce) {
   TGIFImage image;
-  Load(image, TwoFrameGif());
+  LoadGif(image, TwoFrameGif());
   int changes = 0;
   image.SetOnChange([&](TObject*) { ++changes; });
   TMemoryStream empty;
@@ -321,7 +304,8 @@ TEST(GifImage, LoadingDropsAFirstFrameThatCannotBeDecoded) {
   TGIFImage image;
   int changes = 0;
   image.SetOnChange([&](TObject*) { ++changes; });
-  EXPECT_EQ(MessageOf([&] { Load(image, gif); }), "Wrong number of colors; must be a power of 2");
+  EXPECT_EQ(MessageOf([&] { LoadGif(image, gif); }),
+            "Wrong number of colors; must be a power of 2");
   EXPECT_EQ(image.FrameCount(), 0);
   EXPECT_EQ(image.CurrentIndex(), -1);
   EXPECT_EQ(changes, 0);  // a failed load notifies nobody

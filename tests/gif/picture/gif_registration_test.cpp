@@ -18,6 +18,7 @@
 #include "framework/core/property_table.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/picture.h"
+#include "framework/platform/global_memory.h"
 #include "gif/picture/gif_image.h"
 #include "gif_builder.h"
 #include "support/test_data.h"
@@ -119,10 +120,15 @@ TEST_F(GifRegistration, ClassesFileFormatAndClipboardFormatAreKnownOnceEach) {
   EXPECT_GE(CF_GIF, kFirstRegisteredClipboardFormat);
   EXPECT_EQ(CF_GIF, Platform().RegisterClipboardFormat("gif image"));
   EXPECT_TRUE(TPicture::SupportsClipboardFormat(CF_GIF));
+  TMemoryStream gif;
+  gif.WriteUInt32(static_cast<std::uint32_t>(TwoFrameGif().size()));
+  gif.WriteBuffer(TwoFrameGif().data(), static_cast<std::int64_t>(TwoFrameGif().size()));
+  Platform().SetClipboardData(CF_GIF, GlobalBlockOf(gif.Bytes()));
   TPicture picture;
-  EXPECT_EQ(MessageOf([&] { picture.LoadFromClipboardFormat(CF_GIF, nullptr, nullptr); }),
-            "GIF images cannot go through the clipboard yet")
-      << "GIF clipboard data goes to a GIF image";
+  picture.LoadFromClipboardFormat(CF_GIF, nullptr, nullptr);
+  auto* image = dynamic_cast<TGIFImage*>(picture.Graphic());
+  ASSERT_NE(image, nullptr) << "GIF clipboard data goes to a GIF image";
+  EXPECT_EQ(image->FrameCount(), 2);
 }
 
 TEST_F(GifRegistration, APictureLoadsAGifFileThroughAGifImage) {
@@ -180,15 +186,35 @@ TEST_F(GifRegistration, StoredDataShorterThanItsLengthIsAReadError) {
             "Error reading Moving.Image.Data: Stream read error");
 }
 
-TEST_F(GifRegistration, WritingAGifPictureIntoFormDataFailsClearlyForNow) {
+TEST_F(GifRegistration, FormDataWrittenHoldsBothLayoutsAndReadsBack) {
   TComponent root(nullptr);
   ReadForm(root, R"(
     TComponent Root {
       TPictureHolder Still {
         Picture.Data = { length8("TGIFImage") length32(file "picture.gif") }
       }
+      TGifImageHolder Moving {
+        Image.Data = { length32(file "picture.gif") }
+      }
     })");
   TMemoryStream out;
-  EXPECT_EQ(MessageOf([&] { WriteRootComponent(out, root); }),
-            "Saving GIF images is not supported yet");
+  WriteRootComponent(out, root);
+  TMemoryStream gif;
+  dynamic_cast<TGifImageHolder&>(*root.FindComponent("Moving")).Image().SaveToStream(gif);
+  const std::vector<std::uint8_t>& bytes = out.Bytes();
+  std::vector<std::uint8_t> stored{9, 'T', 'G', 'I', 'F', 'I', 'm', 'a', 'g', 'e'};
+  for (int i = 0; i < 4; ++i)
+    stored.push_back(static_cast<std::uint8_t>(gif.Size() >> (8 * i)));
+  stored.insert(stored.end(), gif.Bytes().begin(), gif.Bytes().end());
+  EXPECT_NE(std::search(bytes.begin(), bytes.end(), stored.begin(), stored.end()), bytes.end())
+      << "Picture.Data: the class name, the length, the GIF";
+
+  TComponent again(nullptr);
+  out.SetPosition(0);
+  ReadRootComponent(again, out);
+  auto& still = dynamic_cast<TPictureHolder&>(*again.FindComponent("Still"));
+  auto* stillImage = dynamic_cast<TGIFImage*>(still.Picture().Graphic());
+  ASSERT_NE(stillImage, nullptr);
+  EXPECT_EQ(stillImage->FrameCount(), 2);
+  EXPECT_EQ(dynamic_cast<TGifImageHolder&>(*again.FindComponent("Moving")).Image().FrameCount(), 2);
 }

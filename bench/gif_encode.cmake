@@ -1,0 +1,2 @@
+qi_benchmark(gif_encode_bench gif_encode_bench.cpp)
+target_link_libraries(gif_encode_bench PRIVATE qi_gif_picture gif)

@@ -1,0 +1,1 @@
+qi_fuzzer(gif_encode_fuzzer gif_encode_fuzzer.cpp qi_gif_codec)
