@@ -7,6 +7,7 @@
 #include "framework/controls/cursor_loading.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
+#include "framework/platform/window_backend.h"
 
 namespace {
 
@@ -19,6 +20,9 @@ bool IsRiffData(const std::vector<std::uint8_t>& data) {
 }  // namespace
 
 HCURSOR LoadCursorFromFile(const std::string& path) {
+  if (TPlatformCursors* platform = WindowBackend().PlatformCursors()) {
+    return platform->LoadCursorFile(path);
+  }
   TMemoryStream file;
   try {
     file.LoadFromFile(path);
