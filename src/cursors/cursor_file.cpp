@@ -10,6 +10,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/memory_stream.h"
 #include "framework/platform/cursor.h"
+#include "framework/platform/window_backend.h"
 
 namespace {
 
@@ -50,6 +51,9 @@ HCURSOR LoadAnimatedCursor(const std::vector<std::uint8_t>& data) {
 }  // namespace
 
 HCURSOR LoadCursorFromFile(const std::string& path) {
+  if (TPlatformCursors* platform = WindowBackend().PlatformCursors()) {
+    return platform->LoadCursorFile(path);
+  }
   TMemoryStream file;
   try {
     file.LoadFromFile(path);

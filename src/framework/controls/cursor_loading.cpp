@@ -7,6 +7,7 @@
 #include "framework/core/memory_stream.h"
 #include "framework/platform/cursor.h"
 #include "framework/platform/platform_services.h"
+#include "framework/platform/window_backend.h"
 
 HCURSOR LoadCursorFromData(std::span<const std::uint8_t> data) {
   TMemoryStream stream(std::vector<std::uint8_t>(data.begin(), data.end()));
@@ -22,6 +23,9 @@ HCURSOR LoadCursorFromData(std::span<const std::uint8_t> data) {
 }
 
 HCURSOR LoadCursorFromResource(const TResourceName& name) {
+  if (TPlatformCursors* platform = WindowBackend().PlatformCursors()) {
+    return platform->LoadResourceCursor(name);
+  }
   const auto data = Platform().FindResource(name, RT_GROUP_CURSOR);
   return data ? LoadCursorFromData(*data) : nullptr;
 }

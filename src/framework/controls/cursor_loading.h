@@ -17,6 +17,7 @@ inline constexpr TSize kCursorSize{32, 32};
 // answers data it can't read with no cursor at all.
 HCURSOR LoadCursorFromData(std::span<const std::uint8_t> data);
 
-// The cursor of a cursor group resource of the program (a whole .cur file), as LoadCursorFromData
-// makes it. Null when the program has no cursor of that name or its data is damaged.
+// The cursor of a cursor group resource of the program: loaded by the platform where the backend
+// offers it (TPlatformCursors), else made by LoadCursorFromData from the resource (a whole .cur
+// file). Null when the program has no cursor of that name or its data is damaged.
 HCURSOR LoadCursorFromResource(const TResourceName& name);

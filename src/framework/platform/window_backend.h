@@ -9,6 +9,8 @@
 #include "framework/platform/input_event.h"
 #include "framework/platform/message_box.h"
 #include "framework/platform/native_window.h"
+#include "framework/platform/platform_cursors.h"
+#include "framework/platform/platform_timers.h"
 
 // The windowing half of the platform: everything the framework's controls need of a desktop.
 // A backend provides
@@ -20,7 +22,9 @@
 //   - the event stream of all its windows (input_event.h), waited for with a timeout, and a
 //     wake-up that any thread may call to end a wait early;
 //   - a monotonic clock in milliseconds, which the message loop and its timers run on;
-//   - the screen's pixels per inch.
+//   - the screen's pixels per inch;
+//   - optionally, window timers the platform runs and cursors it loads itself (null: the framework
+//     times its window timers on NowMs and reads cursors with its own reader).
 // Except for Wake, every call comes from the UI thread.
 class TWindowBackend {
  public:
@@ -58,6 +62,9 @@ class TWindowBackend {
   virtual std::uint64_t NowMs() = 0;
 
   virtual int ScreenPixelsPerInch() = 0;
+
+  virtual TPlatformTimers* PlatformTimers() { return nullptr; }
+  virtual TPlatformCursors* PlatformCursors() { return nullptr; }
 };
 
 // The backend the process runs on. The program installs one at start-up, in one place, before it
