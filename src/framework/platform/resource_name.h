@@ -18,13 +18,15 @@ class TResourceName {
   bool IsId() const { return std::holds_alternative<std::uint16_t>(value_); }
   std::uint16_t Id() const;         // 0 for a text name
   const std::string& Text() const;  // empty for an identifier
-  // The name as messages show it: the text, or the identifier in decimal.
+  // The name as messages show it: the text it was given ("#42" too), or the identifier in
+  // decimal.
   std::string DisplayName() const;
 
   friend bool operator==(const TResourceName& a, const TResourceName& b);
 
  private:
   std::variant<std::uint16_t, std::string> value_;
+  std::string idText_;  // the text an identifier was read from, if any
 };
 
 // The resource types the program stores. An animated cursor holds a whole .ani file. A cursor

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "framework/platform/cursor.h"
 #include "framework/platform/input_event.h"
@@ -37,6 +38,12 @@ class TWindowBackend {
   // A cursor handle the caller owns (free it with DestroyCursor). Never null: a backend that
   // cannot show colour cursors returns one that shows the arrow.
   virtual HCURSOR CreateCursor(const TCursorImage& image) = 0;
+  // An animated cursor of the steps (at least one), owned by the caller like CreateCursor's; it
+  // shows each step for its duration, round and round, while a window shows it. A backend that
+  // cannot animate cursors shows the first step.
+  virtual HCURSOR CreateAnimatedCursor(const std::vector<TCursorStep>& steps) {
+    return CreateCursor(steps.front().image);
+  }
   // A shared cursor owned by the backend.
   virtual HCURSOR SystemCursor(TSystemCursor kind) = 0;
 
