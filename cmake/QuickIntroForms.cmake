@@ -6,10 +6,14 @@ function(qi_compile_form out_var source)
   get_filename_component(source_path "${source}" ABSOLUTE)
   get_filename_component(name "${source}" NAME_WE)
   set(output "${CMAKE_CURRENT_BINARY_DIR}/${name}.qfd")
+  set(compiler qi-formc)
+  if(CMAKE_CROSSCOMPILING)
+    set(compiler "${QI_HOST_FORMC}")
+  endif()
   add_custom_command(
     OUTPUT "${output}"
-    COMMAND qi-formc "${source_path}" "${output}" --depfile "${output}.d"
-    DEPENDS qi-formc "${source_path}"
+    COMMAND "${compiler}" "${source_path}" "${output}" --depfile "${output}.d"
+    DEPENDS "${compiler}" "${source_path}"
     DEPFILE "${output}.d"
     COMMENT "Compiling form ${source}"
     VERBATIM)

@@ -8,7 +8,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev     # tests and benchmarks
   libsdl2-dev libfreetype-dev libfontconfig-dev  # the desktop window and text
   fonts-dejavu-core fonts-croscore               # faces the window's fonts map to
-  libgif-dev libpng-dev                          # reference decoders; PNG icons for installing
+  libpng-dev                                     # PNG-compressed icon images; the tests' pictures
+  libgif-dev                                     # the reference decoder of tests and benchmarks
+  libgdk-pixbuf-2.0-dev                          # gdk-pixbuf's ANI loader, a second opinion
+  libxfixes-dev                                  # the pointer's picture, read in a test
   libimagequant-dev                              # the colour reduction benchmark's peer
   xvfb xdotool x11-utils x11-apps imagemagick    # virtual display, input and screenshots
   x11-xserver-utils libx11-dev                   # the display's pixels per inch (Xft.dpi)

@@ -3,6 +3,7 @@
 #include "animation/register_animation.h"
 #include "colour/nearest_level.h"
 #include "cursors/cursor_registration.h"
+#include "cursors/icon_list.h"
 #include "cursors/not_implemented_dialog.h"
 #include "framework/controls/application.h"
 #include "framework/controls/register_controls.h"
@@ -20,6 +21,7 @@ void StartModules() {
   InstallNotImplementedDialog();
   RegisterFixedCursors();
   BuildNearestLevelMaps();
+  RegisterIconClipboardFormat();
   RegisterGifImage();
   RegisterAnimationClasses();
 }

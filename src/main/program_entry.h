@@ -8,8 +8,8 @@ class TQuickForm;
 
 // The start-up steps of the modules, in module order: the framework's controls, the cursor module
 // (the dialog behind ReportNotImplemented and the two fixed cursors), the colour reduction's
-// nearest-level maps, the GIF pictures and the animator. Needs the application object (it makes the
-// screen).
+// nearest-level maps, the icon list's clipboard format, the GIF pictures and the animator. Needs
+// the application object (it makes the screen).
 void StartModules();
 
 // Everything before the message loop: the module start-up, the application initialised and

@@ -38,11 +38,15 @@ constexpr int kSelectTrayPage = 2;
 constexpr int kFirstCommonPage = 3;  // the first page after the optional ones
 constexpr int kLastCommonPage = 7;   // the last page every tour shows
 
-// The folder of the program's file: its path up to and including the last "/", the separator of
-// this platform (empty when there is none).
-std::string ProgramFolder(const std::string& programPath) {
-  const auto separator = programPath.rfind('/');
-  return separator == std::string::npos ? std::string() : programPath.substr(0, separator + 1);
+// The folder of the program's file: its path up to and including the last folder delimiter of the
+// platform, with the platform's separator added when it ends in another one ("C:" gives "C:\");
+// empty when there is none.
+std::string ProgramFolder(const std::string& programPath, std::string_view delimiters) {
+  const auto last = programPath.find_last_of(delimiters);
+  if (last == std::string::npos) return {};
+  std::string folder = programPath.substr(0, last + 1);
+  if (folder.back() != delimiters.front()) folder += delimiters.front();
+  return folder;
 }
 
 int StartPage() {
@@ -150,7 +154,7 @@ void TQuickForm::FormCreate(TObject*) {
 
 void TQuickForm::ReplaceOptionPictures() {
   if (!(Platform().PlatformVersion() == kReplacementVersion)) return;
-  const std::string folder = ProgramFolder(Platform().ProgramPath());
+  const std::string folder = ProgramFolder(Platform().ProgramPath(), Platform().FolderDelimiters());
   const std::string trayPicture = folder + kTrayPicture;
   if (Platform().FileExists(trayPicture)) TrayClockImg->Picture().LoadFromFile(trayPicture);
   const std::string desktopPicture = folder + kDesktopPicture;

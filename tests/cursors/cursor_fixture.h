@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -31,9 +32,14 @@ class TCursorTestServices : public TPosixServices {
     tempFilesMade.push_back(TPosixServices::CreateTempFile(folder, prefix));
     return tempFilesMade.back();
   }
+  // Resources a test adds, by name and type, before the program's own.
+  std::map<std::pair<std::string, std::uint16_t>, std::vector<std::uint8_t>> addedResources;
+
   std::optional<std::span<const std::uint8_t>> FindResource(const TResourceName& name,
                                                             const TResourceName& type) override {
     if (!name.IsId() && hiddenResources.count(name.Text()) != 0) return std::nullopt;
+    const auto added = addedResources.find({name.Text(), type.Id()});
+    if (added != addedResources.end()) return added->second;
     return TPosixServices::FindResource(name, type);
   }
 };

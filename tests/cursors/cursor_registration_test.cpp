@@ -1,9 +1,11 @@
 #include "cursors/cursor_registration.h"
 
 #include "cursor_fixture.h"
+#include "cursors/animated_cursor_resource.h"
 #include "framework/controls/screen.h"
 #include "framework/core/exceptions.h"
 #include "framework/platform/cursor.h"
+#include "support/ani_bytes.h"
 
 namespace {
 
@@ -80,6 +82,12 @@ TEST_F(CursorRegistrationTest, AMissingCursorRaisesResourceNotFoundWithItsNameOr
   } catch (const EResNotFound& error) {
     EXPECT_EQ(error.Message(), "Resource 42 not found");
   }
+  try {
+    AddCursorFromResource("#42");
+    FAIL() << "no error";
+  } catch (const EResNotFound& error) {
+    EXPECT_EQ(error.Message(), "Resource #42 not found");
+  }
   EXPECT_TRUE(ShowsDefault(100));
 }
 
@@ -89,6 +97,38 @@ TEST_F(CursorRegistrationTest, AnAnimatedCursorResourceIsRegisteredThroughATempo
   EXPECT_EQ(Screen->Cursors(100)->image.hotSpotY, 16);
   ASSERT_EQ(services_.tempFilesMade.size(), 1u);
   EXPECT_TRUE(TempFiles().empty());
+}
+
+TEST_F(CursorRegistrationTest, AnAnimatedCursorResourceGivesAnAnimatedCursor) {
+  using namespace ani_test;
+  services_.addedResources[{"SPINNER", RT_ANICURSOR}] =
+      AniFile({AniHeader(3, 3, 7), Values("rate", {6, 10, 3}),
+               FrameList({CursorFile(32, {3, 4}, 1), CursorFile(32, {5, 6}, 2),
+                          CursorFile(32, {7, 8}, 3)})});
+  const TCursor number = AddCursorFromResource("SPINNER");
+  const HCURSOR cursor = Screen->Cursors(number);
+  ASSERT_EQ(cursor->steps.size(), 3u);
+  EXPECT_EQ(cursor->steps[0].durationMs, 100u);
+  EXPECT_EQ(cursor->steps[1].durationMs, 166u);
+  EXPECT_EQ(cursor->steps[2].durationMs, 50u);
+  EXPECT_EQ(cursor->steps[2].image.hotSpotX, 7);
+  EXPECT_EQ(cursor->steps[2].image.hotSpotY, 8);
+  EXPECT_TRUE(TempFiles().empty());
+  const HCURSOR direct = LoadAnimatedCursorResource("SPINNER");
+  ASSERT_NE(direct, nullptr);
+  EXPECT_EQ(direct->steps.size(), 3u);
+  DestroyCursor(direct);
+}
+
+TEST_F(CursorRegistrationTest, DamagedCursorDataGivesNoCursorInsteadOfAnError) {
+  std::vector<std::uint8_t> damaged = ani_test::CursorFile(32, {1, 1});
+  damaged.resize(40);
+  services_.addedResources[{"LIB_HANDCUR", RT_GROUP_CURSOR}] = damaged;
+  EXPECT_NO_THROW(RegisterFixedCursors());
+  EXPECT_TRUE(ShowsDefault(crHandCursor));
+  EXPECT_FALSE(ShowsDefault(crDragCursor));
+  services_.addedResources[{"DAMAGED", RT_GROUP_CURSOR}] = damaged;
+  EXPECT_THROW(AddCursorFromResource("DAMAGED"), EResNotFound);
 }
 
 TEST_F(CursorRegistrationTest, AnAnimatedCursorNoReaderCanMakeIsAMissingResource) {

@@ -89,6 +89,30 @@ TEST_F(ReplacementPicturesTest, TheFolderIsCutAtTheLastSlashOnly) {
                                       "/opt/odd\\name:dir//Images/outoftray-xp.gif"}));
 }
 
+TEST_F(ReplacementPicturesTest, OnWindowsTheFolderIsCutAtTheLastBackslashOrColon) {
+  services_.version = {5, 1};
+  services_.folderDelimiters = "\\:";
+  const struct {
+    std::string programPath;
+    std::string folder;
+  } cases[] = {
+      {"C:\\Program Files\\Kalidor\\quick-intro.exe", "C:\\Program Files\\Kalidor\\"},
+      {"C:\\quick-intro.exe", "C:\\"},
+      {"C:quick-intro.exe", "C:\\"},
+      {"quick-intro.exe", ""},
+  };
+  for (const auto& [programPath, folder] : cases) {
+    SCOPED_TRACE(programPath);
+    services_.programPath = programPath;
+    services_.filesAsked.clear();
+    Start();
+    EXPECT_EQ(services_.filesAsked,
+              (std::vector<std::string>{folder + "/Images/tray-xp.gif",
+                                        folder + "/Images/outoftray-xp.gif"}));
+    application_.reset();
+  }
+}
+
 TEST_F(ReplacementPicturesTest, AnUnreadablePictureIsReportedAndTheRestOfTheCreationSkipped) {
   services_.version = {5, 1};
   PutBytes("tray-xp.gif", "This is not a picture at all.");

@@ -10,7 +10,8 @@
 
 // The program's platform services as a test sets them up: the POSIX services on a registry store
 // of the test's own, with today's date, the platform version and the program's path given by the
-// test, program resources that can be hidden, and a record of what the window asked for.
+// test (and the path's folder delimiters, to play Windows), program resources that can be hidden,
+// and a record of what the window asked for.
 class TTestServices : public TWindowAwareServices<TPosixServices> {
  public:
   explicit TTestServices(const std::filesystem::path& registryFile);
@@ -18,6 +19,7 @@ class TTestServices : public TWindowAwareServices<TPosixServices> {
   TLocalDateTime today{2026, 6, 15, 12, 0, 0, 0};
   TPlatformVersion version{10, 0};
   std::string programPath = "/opt/quick-introduction/bin/quick-intro";
+  std::string folderDelimiters = "/";
   std::set<std::string> hiddenResources;  // names FindResource does not find
 
   std::vector<std::string> filesAsked;  // FileExists, in order
@@ -28,6 +30,7 @@ class TTestServices : public TWindowAwareServices<TPosixServices> {
   TLocalDateTime LocalDateTime() override { return today; }
   TPlatformVersion PlatformVersion() override { return version; }
   std::string ProgramPath() override { return programPath; }
+  std::string_view FolderDelimiters() override { return folderDelimiters; }
   bool FileExists(const std::string& path) override;
   bool RegCreateKey(std::string_view keyPath) override;
   bool RegSetStringValue(std::string_view keyPath, std::string_view valueName,

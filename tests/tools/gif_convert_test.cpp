@@ -230,6 +230,61 @@ TEST_F(GifConvert, SeveralInputsMakeAnAnimation) {
   EXPECT_EQ(EncodedPixels(*read->FrameAt(3)), EncodedPixels(*original->FrameAt(1)));
 }
 
+TEST_F(GifConvert, IconsCursorsAndAnimatedCursorsBecomeBitmapFiles) {
+  // A 16 x 16 icon of 4 bits: drawn over white at its size.
+  TIconFile iconFile;
+  iconFile.images.emplace_back(TBitmapHandle(TBitmapObject::Create(16, 16, 4)),
+                               TBitmapHandle(TBitmapObject::Create(16, 16, 1)));
+  TMemoryStream icon;
+  WriteIconFile(icon, iconFile);
+  const fs::path ico = dir_.Path() / "in.ico";
+  icon.SaveToFile(ico.string());
+  const fs::path out = dir_.Path() / "out.bmp";
+  ASSERT_EQ(Convert(ico.string() + " " + out.string()).status, 0);
+  TMemoryStream written;
+  written.LoadFromFile(out.string());
+  TBitmapHandle read = ReadBmp(written.Bytes());
+  EXPECT_EQ(read->Width(), 16);
+  EXPECT_EQ(read->BitsPerPixel(), 8);
+
+  const fs::path broken = dir_.Path() / "broken.ani";
+  std::ofstream(broken) << std::string("RIFF\4\0\0\0ACON", 12);
+  const ToolRun refused = Convert(broken.string() + " " + out.string());
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "gif-convert: " + broken.string() + ": Stream read error\n");
+
+  if (qi_test::TestDataDir().empty()) GTEST_SKIP() << "shared test data not found";
+  // Nine 32 x 32 frames of 16 colours side by side.
+  const fs::path ani = qi_test::TestDataDir() / "ani" / "reconstruct-wait.ani";
+  ASSERT_EQ(Convert("--depth 4 " + ani.string() + " " + out.string()).status, 0);
+  written.LoadFromFile(out.string());
+  read = ReadBmp(written.Bytes());
+  EXPECT_EQ(read->Width(), 9 * 32);
+  EXPECT_EQ(read->Height(), 32);
+  EXPECT_EQ(read->BitsPerPixel(), 4);
+}
+
+TEST_F(GifConvert, AnAnimatedCursorBecomesAGifShowingEachFrameForItsRate) {
+  QI_REQUIRE_TESTDATA();
+  // Nine frames of 20 jiffies (333 ms, kept as 33 hundredths of a second).
+  const fs::path ani = qi_test::TestDataDir() / "ani" / "reconstruct-wait.ani";
+  const fs::path out = dir_.Path() / "cursor.gif";
+  ASSERT_EQ(Convert(ani.string() + " " + out.string()).status, 0);
+  auto read = ReadGif(out);
+  ASSERT_EQ(read->FrameCount(), 9);
+  EXPECT_TRUE(read->LoopEnabled());  // as a cursor plays
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(read->FrameAt(i)->DelayMs(), 330) << "frame " << i;
+    EXPECT_EQ(read->FrameAt(i)->TransparentColor(), clFuchsia) << "frame " << i;
+  }
+  // Among other inputs it adds its frames.
+  ASSERT_EQ(Convert(TrueColourPicture().string() + " " + ani.string() + " " + out.string()).status,
+            0);
+  read = ReadGif(out);
+  EXPECT_EQ(read->FrameCount(), 10);
+  EXPECT_EQ(read->FrameAt(9)->DelayMs(), 330);
+}
+
 TEST_F(GifConvert, HelpExplainsEveryMethod) {
   const ToolRun run = Convert("--help");
   EXPECT_EQ(run.status, 0);

@@ -1,7 +1,8 @@
-// gif-convert: converts pictures to a bitmap file of 1, 4, 8 or 24 bits per pixel, choosing an
-// 8-bit palette by one of the colour reduction's methods, or to a GIF, animated when there are
-// several. Errors name the file and the reason on one line of standard error, with exit status 1;
-// the output appears whole or not at all.
+// gif-convert: converts pictures (bitmaps, icons, cursors, animated cursors, GIFs) to a bitmap
+// file of 1, 4, 8 or 24 bits per pixel, choosing an 8-bit palette by one of the colour
+// reduction's methods, or to a GIF, animated when there are several or the input is. Errors name
+// the file and the reason on one line of standard error, with exit status 1; the output appears
+// whole or not at all.
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -40,7 +41,7 @@ void ConvertToBitmap(const ConvertOptions& options, const InputPicture& input) {
   TBitmap bitmap;
   std::unique_ptr<TMemoryStream> bmp;
   try {
-    bitmap.Assign(input.picture.get());
+    PictureToBitmap(*input.picture, bitmap);
     bmp = BitmapToBmpStream(bitmap, options.depth.value_or(TColorDepth::cd8Bit), options.method);
   } catch (const Exception& failure) {
     throw ConvertError{input.file, failure.Message()};

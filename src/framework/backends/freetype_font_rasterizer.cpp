@@ -8,13 +8,11 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <map>
-#include <tuple>
-#include <unordered_map>
 
+#include "framework/backends/font_face_cache.h"
 #include "framework/backends/font_file_lookup.h"
 
 namespace {
@@ -68,7 +66,7 @@ class TOpenFontFile {
   FT_Face face_;
 };
 
-class TFreeTypeFace : public TFontFace {
+class TFreeTypeFace : public TCachedGlyphFace {
  public:
   TFreeTypeFace(std::shared_ptr<TOpenFontFile> file, FT_Size size, const TFaceFile& found,
                 const TFontRequest& request, std::shared_ptr<std::int64_t> rasterized)
@@ -88,13 +86,6 @@ class TFreeTypeFace : public TFontFace {
   TFreeTypeFace& operator=(const TFreeTypeFace&) = delete;
 
   const TFontMetrics& Metrics() const override { return metrics_; }
-
-  // Glyphs live in a node-based map, so references handed out stay valid as more are added.
-  const TGlyph& Glyph(char32_t character) override {
-    auto found = glyphs_.find(character);
-    if (found == glyphs_.end()) found = glyphs_.emplace(character, Render(character)).first;
-    return found->second;
-  }
 
  private:
   // Makes the shared file draw at this face's size and slant.
@@ -132,7 +123,7 @@ class TFreeTypeFace : public TFontFace {
                                     : Glyph('x').advance;
   }
 
-  TGlyph Render(char32_t character) {
+  TGlyph Render(char32_t character) override {
     TGlyph glyph;
     Use();
     if (FT_Load_Char(face_, character, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) return glyph;
@@ -162,7 +153,6 @@ class TFreeTypeFace : public TFontFace {
   bool slants_;
   std::shared_ptr<std::int64_t> rasterized_;
   TFontMetrics metrics_;
-  std::unordered_map<char32_t, TGlyph> glyphs_;
 };
 
 class TFreeTypeRasterizer : public TFontRasterizer {
@@ -170,24 +160,12 @@ class TFreeTypeRasterizer : public TFontRasterizer {
   TFreeTypeRasterizer() : library_(std::make_shared<TFontLibrary>()) {}
 
   std::shared_ptr<TFontFace> Face(const TFontRequest& request) override {
-    const auto key =
-        std::make_tuple(Lower(request.faceName), request.height, request.bold, request.italic);
-    auto found = faces_.find(key);
-    if (found != faces_.end()) return found->second;
-    std::shared_ptr<TFontFace> face = Open(request);
-    faces_.emplace(key, face);
-    return face;
+    return faces_.Face(request, [this](const TFontRequest& wanted) { return Open(wanted); });
   }
 
   std::int64_t RasterizedGlyphCount() const override { return *rasterized_; }
 
  private:
-  static std::string Lower(std::string text) {
-    for (char& c : text)
-      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-  }
-
   std::shared_ptr<TFontFace> Open(const TFontRequest& request) {
     const std::optional<TFaceFile> found = lookup_.Find(request);
     if (!found) return nullptr;
@@ -219,7 +197,7 @@ class TFreeTypeRasterizer : public TFontRasterizer {
   std::map<std::pair<std::string, int>, std::weak_ptr<TOpenFontFile>> openFiles_;
   // Shared with the faces, which may outlive the rasteriser.
   std::shared_ptr<std::int64_t> rasterized_ = std::make_shared<std::int64_t>(0);
-  std::map<std::tuple<std::string, int, bool, bool>, std::shared_ptr<TFontFace>> faces_;
+  TFontFaceCache faces_;
 };
 
 }  // namespace

@@ -121,6 +121,10 @@ void TApplication::DispatchInput(const TInputEvent& event) {
     Terminate();
     return;
   }
+  if (event.kind == TInputEventKind::kTimer) {
+    window_timers::DeliverPlatformTimer(event.timer);
+    return;
+  }
   for (int i = 0; i < Screen->FormCount(); ++i) {
     TForm* form = Screen->Forms(i);
     if (form->HandleAllocated() && form->Handle()->native.get() == event.window) {

@@ -334,6 +334,9 @@ void TForm::HandleInput(const TInputEvent& event) {
     case TInputEventKind::kDeactivated:
       if (Screen != nullptr && Screen->ActiveForm() == this) Screen->SetActiveForm(nullptr);
       break;
+    case TInputEventKind::kPaletteQuery:
+      SendMessage(Handle(), WM_QUERYNEWPALETTE, 0, 0);
+      break;
     default:
       break;
   }

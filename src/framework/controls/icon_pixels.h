@@ -9,7 +9,7 @@
 // cursor would invert the screen (mask and colour both set), a colour cursor cannot, and shows
 // black instead.
 TArgbImage ArgbImageOf(const TIconImage& image);
-// The image the icon shows (nearest to 32 x 32, the deepest of those); empty for an empty icon.
+// The image the icon shows (see TIcon::SetRequestedSize); empty for an empty icon.
 TArgbImage ArgbImageOf(const TIcon& icon);
 // The deepest of the icon's images of the size given; none when it has no image of that size.
 const TIconImage* DeepestImageOfSize(const TIcon& icon, int width, int height);

@@ -9,17 +9,22 @@
 
 namespace {
 
+// A timer is timed either here, on the backend's clock (due), or by the platform (key).
 struct TWindowTimer {
   HWND window = nullptr;
   UINT_PTR id = 0;
   unsigned interval = 0;
   std::uint64_t due = 0;
+  std::uintptr_t key = 0;  // the platform's timer, when it runs one
+
+  bool TimedHere() const { return key == 0; }
 };
 
 // UI thread only, like the windows they belong to.
 struct TTimerTable {
   std::vector<TWindowTimer> timers;
   std::size_t capacity = window_timers::kDefaultCapacity;
+  std::uintptr_t lastKey = 0;
 
   TWindowTimer* Find(HWND window, UINT_PTR id) {
     const auto found = std::find_if(timers.begin(), timers.end(), [&](const TWindowTimer& t) {
@@ -34,27 +39,49 @@ TTimerTable& Table() {
   return table;
 }
 
+TPlatformTimers* PlatformTimers() {
+  return WindowBackend().PlatformTimers();
+}
+
+// Stops the platform's timers of those that are about to go.
+template <typename Predicate>
+std::size_t RemoveTimers(Predicate goes) {
+  auto& timers = Table().timers;
+  for (const TWindowTimer& timer : timers) {
+    if (!timer.TimedHere() && goes(timer)) PlatformTimers()->StopTimer(timer.key);
+  }
+  return std::erase_if(timers, goes);
+}
+
+// Arms a timer: on the platform when it runs timers, else by its due time here.
+bool Arm(TWindowTimer& timer) {
+  if (TPlatformTimers* platform = PlatformTimers()) {
+    if (timer.key == 0) timer.key = ++Table().lastKey;
+    return platform->StartTimer(timer.key, timer.interval);
+  }
+  timer.due = WindowBackend().NowMs() + timer.interval;
+  return true;
+}
+
 }  // namespace
 
 UINT_PTR SetTimer(HWND window, UINT_PTR id, unsigned intervalMs) {
   if (id == 0 || !IsWindow(window)) return 0;
   TTimerTable& table = Table();
   const unsigned interval = std::max(intervalMs, USER_TIMER_MINIMUM);
-  const std::uint64_t due = WindowBackend().NowMs() + interval;
   if (TWindowTimer* existing = table.Find(window, id)) {
     existing->interval = interval;
-    existing->due = due;
-    return id;
+    return Arm(*existing) ? id : 0;
   }
   if (table.timers.size() >= table.capacity) return 0;
-  table.timers.push_back({window, id, interval, due});
+  TWindowTimer timer{window, id, interval};
+  if (!Arm(timer)) return 0;
+  table.timers.push_back(timer);
   return id;
 }
 
 bool KillTimer(HWND window, UINT_PTR id) {
-  TTimerTable& table = Table();
-  return std::erase_if(table.timers,
-                       [&](const TWindowTimer& t) { return t.window == window && t.id == id; }) > 0;
+  return RemoveTimers([&](const TWindowTimer& t) { return t.window == window && t.id == id; }) > 0;
 }
 
 namespace window_timers {
@@ -68,18 +95,17 @@ std::size_t Count() {
 }
 
 std::optional<std::uint64_t> NextDue() {
-  const auto& timers = Table().timers;
-  if (timers.empty()) return std::nullopt;
-  return std::min_element(
-             timers.begin(), timers.end(),
-             [](const TWindowTimer& a, const TWindowTimer& b) { return a.due < b.due; })
-      ->due;
+  std::optional<std::uint64_t> next;
+  for (const TWindowTimer& timer : Table().timers) {
+    if (timer.TimedHere() && (!next || timer.due < *next)) next = timer.due;
+  }
+  return next;
 }
 
 bool DeliverDue(std::uint64_t now) {
   std::vector<TWindowTimer> due;
   for (const TWindowTimer& timer : Table().timers) {
-    if (timer.due <= now) due.push_back(timer);
+    if (timer.TimedHere() && timer.due <= now) due.push_back(timer);
   }
   std::stable_sort(due.begin(), due.end(),
                    [](const TWindowTimer& a, const TWindowTimer& b) { return a.due < b.due; });
@@ -93,8 +119,16 @@ bool DeliverDue(std::uint64_t now) {
   return !due.empty();
 }
 
+void DeliverPlatformTimer(std::uintptr_t key) {
+  const auto& timers = Table().timers;
+  const auto found = std::find_if(timers.begin(), timers.end(),
+                                  [key](const TWindowTimer& t) { return t.key == key; });
+  // An expiry that was on its way when its timer was killed finds no timer.
+  if (found != timers.end()) SendMessage(found->window, WM_TIMER, found->id, 0);
+}
+
 void KillAll(HWND window) {
-  std::erase_if(Table().timers, [window](const TWindowTimer& t) { return t.window == window; });
+  RemoveTimers([window](const TWindowTimer& t) { return t.window == window; });
 }
 
 }  // namespace window_timers

@@ -1,5 +1,6 @@
 #include "framework/core/file_stream.h"
 
+#include <fcntl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -12,9 +13,8 @@ namespace {
 const char* ModeText(TFileStream::Mode mode) {
   switch (mode) {
     case TFileStream::fmCreate:
+    case TFileStream::fmCreateNew:  // made by CreateNewFile; never reaches fopen
       return "w+b";
-    case TFileStream::fmCreateNew:
-      return "w+bx";
     case TFileStream::fmOpenRead:
       return "rb";
     case TFileStream::fmOpenWrite:
@@ -25,10 +25,26 @@ const char* ModeText(TFileStream::Mode mode) {
   return "rb";
 }
 
+// Made with open() rather than fopen's "x", which the Windows C runtime ignores: a file that
+// exists must never be taken over.
+std::FILE* CreateNewFile(const std::string& fileName) {
+#ifdef O_BINARY
+  constexpr int kFlags = O_RDWR | O_CREAT | O_EXCL | O_BINARY;
+#else
+  constexpr int kFlags = O_RDWR | O_CREAT | O_EXCL;
+#endif
+  const int descriptor = ::open(fileName.c_str(), kFlags, 0666);
+  if (descriptor < 0) return nullptr;
+  std::FILE* file = ::fdopen(descriptor, "w+b");
+  if (file == nullptr) ::close(descriptor);
+  return file;
+}
+
 }  // namespace
 
 TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fileName) {
-  file_ = std::fopen(fileName.c_str(), ModeText(mode));
+  file_ =
+      mode == fmCreateNew ? CreateNewFile(fileName) : std::fopen(fileName.c_str(), ModeText(mode));
   if (file_ != nullptr) return;
   if (mode == fmCreate || mode == fmCreateNew)
     throw EFCreateError(Format(messages::kCreateError, {fileName}));

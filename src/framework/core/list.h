@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "framework/core/exceptions.h"
@@ -43,6 +44,16 @@ class TList {
   int IndexOf(const T* item) const {
     const auto found = std::find(items_.begin(), items_.end(), item);
     return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+  }
+  void Exchange(int a, int b) {
+    Check(a);
+    Check(b);
+    std::swap(items_[static_cast<std::size_t>(a)], items_[static_cast<std::size_t>(b)]);
+  }
+  // Replaces the item at index; the list owns nothing, so the old one is the caller's.
+  void Put(int index, T* item) {
+    Check(index);
+    items_[static_cast<std::size_t>(index)] = item;
   }
   void Move(int from, int to) {
     T* item = Items(from);

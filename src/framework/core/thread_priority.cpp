@@ -1,24 +1,24 @@
 #include "framework/core/thread_priority.h"
 
+#include <atomic>
+
 #ifdef __linux__
 #include <sched.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
 
-#ifdef __linux__
-
 namespace {
+
+#ifdef __linux__
 
 constexpr int kNiceValues[] = {0, 10, 5, 0, -5, -10, -15};
 
-}  // namespace
-
-long CurrentThreadTid() {
+long BuiltInCurrentThread() {
   return static_cast<long>(gettid());
 }
 
-void ApplyThreadPriority(long tid, TThreadPriority priority) {
+void BuiltInApplyPriority(long tid, TThreadPriority priority) {
   const sched_param param{};
   const auto id = static_cast<pid_t>(tid);
   if (priority == tpIdle) {
@@ -31,10 +31,29 @@ void ApplyThreadPriority(long tid, TThreadPriority priority) {
 
 #else
 
-long CurrentThreadTid() {
+long BuiltInCurrentThread() {
   return 0;
 }
 
-void ApplyThreadPriority(long, TThreadPriority) {}
+void BuiltInApplyPriority(long, TThreadPriority) {}
 
 #endif
+
+constexpr TThreadScheduling kBuiltIn{BuiltInCurrentThread, BuiltInApplyPriority};
+
+// Read by every worker as it starts.
+std::atomic<const TThreadScheduling*> installed{&kBuiltIn};
+
+}  // namespace
+
+long CurrentThreadTid() {
+  return installed.load()->currentThread();
+}
+
+void ApplyThreadPriority(long tid, TThreadPriority priority) {
+  installed.load()->applyPriority(tid, priority);
+}
+
+void SetThreadScheduling(const TThreadScheduling* scheduling) {
+  installed.store(scheduling != nullptr ? scheduling : &kBuiltIn);
+}

@@ -1,31 +1,38 @@
 #include "framework/graphics/icon.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/memory_stream.h"
 #include "framework/core/messages.h"
 #include "framework/core/stream.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi.h"
 #include "framework/graphics/graphics_messages.h"
+#include "framework/graphics/picture.h"
+#include "framework/platform/platform_services.h"
 
 namespace {
 
-constexpr int kPreferredSize = 32;
-
-const TIconImage* ChooseImage(const TIconFile& file) {
-  const TIconImage* best = nullptr;
-  auto distance = [](const TIconImage& image) {
-    return std::abs(image.Width() - kPreferredSize) + std::abs(image.Height() - kPreferredSize);
+// Orders images by how well they fit the size asked for; (0, 0) asks for the largest. Larger
+// images come before smaller ones, as scaling down loses less; of equal sizes the deepest wins.
+bool FitsBetter(const TIconImage& image, const TIconImage& than, TSize asked) {
+  const auto area = [](const TIconImage& i) { return std::int64_t{i.Width()} * i.Height(); };
+  const auto covers = [asked](const TIconImage& i) {
+    return i.Width() >= asked.cx && i.Height() >= asked.cy;
   };
+  if (area(image) == area(than)) return image.color->BitsPerPixel() > than.color->BitsPerPixel();
+  if (asked == TSize{}) return area(image) > area(than);
+  if (covers(image) != covers(than)) return covers(image);
+  return covers(image) ? area(image) < area(than) : area(image) > area(than);
+}
+
+const TIconImage* ChooseImage(const TIconFile& file, TSize asked) {
+  const TIconImage* best = nullptr;
   for (const TIconImage& image : file.images) {
-    if (best == nullptr || distance(image) < distance(*best) ||
-        (distance(image) == distance(*best) &&
-         image.color->BitsPerPixel() > best->color->BitsPerPixel())) {
-      best = &image;
-    }
+    if (best == nullptr || FitsBetter(image, *best, asked)) best = &image;
   }
   return best;
 }
@@ -76,7 +83,7 @@ void TIcon::Assign(const TPersistent* source) {
   if (const auto* icon = dynamic_cast<const TIcon*>(source)) {
     if (icon == this) return;
     file_ = icon->file_;
-    current_ = icon->current_;
+    current_ = file_ ? ChooseImage(*file_, requestedSize_) : nullptr;
     Changed(this);
     return;
   }
@@ -110,17 +117,44 @@ void TIcon::SaveToStream(TStream& stream) {
   if (file_) WriteIconFile(stream, *file_);
 }
 
-void TIcon::LoadFromClipboardFormat(std::uint16_t, HGLOBAL, HPALETTE) {
-  throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+void TIcon::LoadFromClipboardFormat(std::uint16_t, HGLOBAL data, HPALETTE) {
+  TPlatformServices& platform = Platform();
+  const auto* bytes = static_cast<const std::uint8_t*>(platform.GlobalLock(data));
+  if (bytes == nullptr) throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+  try {
+    SetImages(ReadIconFile({bytes, platform.GlobalSize(data)}));
+  } catch (...) {
+    platform.GlobalUnlock(data);
+    throw;
+  }
+  platform.GlobalUnlock(data);
 }
 
-void TIcon::SaveToClipboardFormat(std::uint16_t&, HGLOBAL&, HPALETTE&) {
-  throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+void TIcon::SaveToClipboardFormat(std::uint16_t& format, HGLOBAL& data, HPALETTE& palette) {
+  const auto registered = TPicture::ClipboardFormatOf(ClassName());
+  if (!registered) throw EInvalidGraphic(graphics_messages::kClipboardFormat);
+  TMemoryStream image;
+  SaveToStream(image);
+  TPlatformServices& platform = Platform();
+  HGLOBAL block = platform.GlobalAlloc(static_cast<std::size_t>(image.Size()));
+  std::memcpy(platform.GlobalLock(block), image.Memory(), static_cast<std::size_t>(image.Size()));
+  platform.GlobalUnlock(block);
+  format = *registered;
+  data = block;
+  palette = nullptr;
 }
 
 const TIconImage& TIcon::Image(int index) const {
   if (index < 0 || index >= ImageCount()) throw EListError(messages::kListIndexError);
   return file_->images[static_cast<std::size_t>(index)];
+}
+
+void TIcon::SetRequestedSize(TSize size) {
+  if (size == requestedSize_) return;
+  requestedSize_ = size;
+  if (!file_) return;
+  current_ = ChooseImage(*file_, requestedSize_);
+  Changed(this);
 }
 
 void TIcon::SetImages(TIconFile file) {
@@ -129,7 +163,7 @@ void TIcon::SetImages(TIconFile file) {
     current_ = nullptr;
   } else {
     file_ = std::make_shared<TIconFile>(std::move(file));
-    current_ = ChooseImage(*file_);
+    current_ = ChooseImage(*file_, requestedSize_);
   }
   Changed(this);
 }

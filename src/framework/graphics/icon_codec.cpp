@@ -1,7 +1,6 @@
 #include "framework/graphics/icon_codec.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "framework/core/little_endian.h"
 #include "framework/core/stream.h"
@@ -9,12 +8,12 @@
 #include "framework/graphics/dib_reader.h"
 #include "framework/graphics/graphics_messages.h"
 #include "framework/graphics/pixel_buffer.h"
+#include "framework/graphics/png_image.h"
 
 namespace {
 
 constexpr std::size_t kDirectoryHeader = 6;
 constexpr std::size_t kDirectoryEntry = 16;
-constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
 struct DirectoryEntry {
   int height;  // 0 stands for 256
@@ -33,11 +32,6 @@ DirectoryEntry ReadEntry(std::span<const std::uint8_t> bytes, std::size_t at, bo
   if (offset + size > bytes.size()) RaiseInvalid(message, "image data past the end");
   entry.data = bytes.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
   return entry;
-}
-
-bool IsPng(std::span<const std::uint8_t> data) {
-  return data.size() >= sizeof kPngSignature &&
-         std::memcmp(data.data(), kPngSignature, sizeof kPngSignature) == 0;
 }
 
 // The image's own header counts its rows; the directory's height is only a hint. The header
@@ -67,7 +61,23 @@ TBitmapHandle ReadMask(const TDibInfo& colorInfo, int rows, std::span<const std:
   return opaque;
 }
 
+// A PNG image carries its transparency in its alpha; the mask lets the background through where
+// a pixel is fully transparent, for those who draw through the mask.
+TIconImage ReadPngEntry(const DirectoryEntry& entry, const std::string& message) {
+  TBitmapHandle color = ReadPngImage(entry.data, message);
+  TBitmapHandle mask(TBitmapObject::Create(color->Width(), color->Height(), 1));
+  for (int y = 0; y < color->Height(); ++y) {
+    const std::uint32_t* row = color->Row32(y);
+    std::uint8_t* bits = mask->Row(y);
+    for (int x = 0; x < color->Width(); ++x) {
+      if (row[x] >> 24 == 0) bits[x / 8] |= static_cast<std::uint8_t>(0x80 >> x % 8);
+    }
+  }
+  return TIconImage(std::move(color), std::move(mask), entry.hotSpot);
+}
+
 TIconImage ReadImage(const DirectoryEntry& entry, const std::string& message) {
+  if (IsPngImage(entry.data)) return ReadPngEntry(entry, message);
   const TDibInfo info = ReadDibInfo(entry.data, message);
   const int rows = ImageRows(info, entry.height, message);
   const auto pixels = entry.data.subspan(info.headerBytes);
@@ -118,12 +128,8 @@ TIconFile ReadIconFile(std::span<const std::uint8_t> bytes) {
   for (std::size_t i = 0; i < count; ++i) {
     const DirectoryEntry entry =
         ReadEntry(bytes, kDirectoryHeader + i * kDirectoryEntry, file.cursor, message);
-    // Tolerated: images in the compressed PNG form, which this reader does not decode, are left
-    // out as long as the file has others.
-    if (IsPng(entry.data)) continue;
     file.images.push_back(ReadImage(entry, message));
   }
-  if (file.images.empty()) RaiseInvalid(message, "only PNG-compressed images");
   return file;
 }
 

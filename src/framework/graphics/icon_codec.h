@@ -10,8 +10,8 @@
 class TStream;
 
 // The icon and cursor file: a directory of images, each a colour (XOR) bitmap of 1, 4, 8, 24 or
-// 32 bits per pixel and a 1-bit AND mask (1 where the background shows through). A cursor's
-// directory holds each image's hot spot.
+// 32 bits per pixel (stored as a bitmap or PNG-compressed) and a 1-bit AND mask (1 where the
+// background shows through). A cursor's directory holds each image's hot spot.
 
 struct TIconImage {
   TBitmapHandle color;
@@ -38,7 +38,8 @@ struct TIconFile {
 };
 
 // Reads an .ico or .cur file; a damaged one raises EInvalidGraphic "Icon image is not valid:
-// <reason>". Images stored in the compressed PNG form are skipped when others are present.
+// <reason>". Images stored in the compressed PNG form become 32-bit images with alpha, whose mask
+// is set where they are fully transparent.
 TIconFile ReadIconFile(std::span<const std::uint8_t> bytes);
 
 // Writes every image at its own depth, with its mask, hot spots for a cursor.

@@ -184,7 +184,17 @@ void TPicture::RegisterFileFormat(std::string_view extension, std::string_view d
 }
 
 void TPicture::RegisterClipboardFormat(std::uint16_t format, TGraphicClass graphicClass) {
-  TheRegistry().clipboard.push_back({format, std::move(graphicClass)});
+  auto& clipboard = TheRegistry().clipboard;
+  std::erase_if(clipboard,
+                [format](const ClipboardFormat& entry) { return entry.format == format; });
+  clipboard.push_back({format, std::move(graphicClass)});
+}
+
+std::optional<std::uint16_t> TPicture::ClipboardFormatOf(std::string_view className) {
+  for (const auto& entry : TheRegistry().clipboard) {
+    if (SameText(entry.graphicClass.name, className)) return entry.format;
+  }
+  return std::nullopt;
 }
 
 void TPicture::UnregisterGraphicClass(std::string_view className) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,7 +67,10 @@ class TPicture : public TPersistent {
 
   static void RegisterFileFormat(std::string_view extension, std::string_view description,
                                  TGraphicClass graphicClass);
+  // Registers the class for the format number, in place of any class registered for it before.
   static void RegisterClipboardFormat(std::uint16_t format, TGraphicClass graphicClass);
+  // The format registered for the named class; none when it has none.
+  static std::optional<std::uint16_t> ClipboardFormatOf(std::string_view className);
   // Forgets every file and clipboard format of the named class.
   static void UnregisterGraphicClass(std::string_view className);
   static std::vector<TPictureFileFormat> FileFormats();

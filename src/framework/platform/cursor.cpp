@@ -6,6 +6,10 @@ HCURSOR CreateCursorFromImage(const TCursorImage& image) {
   return WindowBackend().CreateCursor(image);
 }
 
+HCURSOR CreateAnimatedCursor(const std::vector<TCursorStep>& steps) {
+  return WindowBackend().CreateAnimatedCursor(steps);
+}
+
 HCURSOR LoadSystemCursor(TSystemCursor kind) {
   return WindowBackend().SystemCursor(kind);
 }

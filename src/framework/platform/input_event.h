@@ -48,10 +48,15 @@ enum class TInputEventKind {
   kExposed,       // the window's pixels were lost and must be presented again
   kActivated,     // the window received the keyboard focus
   kDeactivated,
-  kQuit,  // the session or the user asks the whole program to end
+  kQuit,   // the session or the user asks the whole program to end
+  kTimer,  // a window timer the platform runs elapsed (see TPlatformTimers)
+  // The window should realise its palette: it is about to get the focus, or another window
+  // changed the system palette.
+  kPaletteQuery,
 };
 
-// One input event of a native window. Positions are in the window's client pixels.
+// One input event of a native window, or of the backend itself (kQuit, kTimer). Positions are in
+// the window's client pixels.
 struct TInputEvent {
   TInputEventKind kind = TInputEventKind::kMouseMove;
   TNativeWindow* window = nullptr;  // none for kQuit
@@ -60,4 +65,5 @@ struct TInputEvent {
   TMouseButton button = TMouseButton::mbLeft;
   int key = 0;  // virtual key number, for key events
   TShiftState shift = 0;
+  std::uintptr_t timer = 0;  // the timer's key, for kTimer
 };

@@ -5,19 +5,7 @@
 
 #include "framework/platform/argb_image.h"
 #include "framework/platform/handles.h"
-
-// How a top-level window is created. Sizes are of the client area, in pixels.
-struct TWindowParams {
-  std::string caption;
-  int left = 0;  // used unless centred
-  int top = 0;
-  int clientWidth = 0;
-  int clientHeight = 0;
-  bool toolWindow = false;  // small caption, fixed size, not in the task bar
-  bool stayOnTop = false;
-  bool centred = false;  // centred on the screen, overriding left and top
-  bool resizable = false;
-};
+#include "framework/platform/window_params.h"
 
 // Pixels handed to a window to show: rows from the top, 0x00RRGGBB (the top byte is ignored).
 struct TPixelView {

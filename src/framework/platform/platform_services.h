@@ -39,7 +39,8 @@ inline constexpr unsigned kFirstRegisteredClipboardFormat = 0xC000;
 // one interface so that a test can replace any of it (deriving from a backend's services and
 // overriding the one call it is about). Calls come from the UI thread unless a function says
 // otherwise. Windows, input and cursors belong to the window backend: cursors are made there from
-// our own cursor images, whose bytes come from FindResource or from a file.
+// our own cursor images, whose bytes come from FindResource or from a file, or loaded by the
+// platform itself (TPlatformCursors).
 class TPlatformServices {
  public:
   TPlatformServices() = default;
@@ -54,6 +55,9 @@ class TPlatformServices {
   virtual TPlatformVersion PlatformVersion() = 0;
   // The full path of the program's own file; empty when the platform can't tell.
   virtual std::string ProgramPath() = 0;
+  // The characters after which a path goes on inside a folder, the platform's folder separator
+  // first: "/" on POSIX; "\" and ":" on Windows (where "C:name" lies in drive C's current folder).
+  virtual std::string_view FolderDelimiters() = 0;
   // Whether a file (not a folder) exists at the path.
   virtual bool FileExists(const std::string& path) = 0;
   // Asks for the window to be brought to the front; false when the platform refuses.

@@ -26,6 +26,7 @@ TResourceName::TResourceName(std::string_view text) {
   std::uint16_t id = 0;
   if (ParseIdText(text, id)) {
     value_ = id;
+    idText_ = text;
   } else {
     value_ = std::string(text);
   }
@@ -43,6 +44,7 @@ const std::string& TResourceName::Text() const {
 }
 
 std::string TResourceName::DisplayName() const {
+  if (!idText_.empty()) return idText_;
   return IsId() ? std::to_string(Id()) : Text();
 }
 

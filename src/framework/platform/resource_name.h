@@ -18,17 +18,21 @@ class TResourceName {
   bool IsId() const { return std::holds_alternative<std::uint16_t>(value_); }
   std::uint16_t Id() const;         // 0 for a text name
   const std::string& Text() const;  // empty for an identifier
-  // The name as messages show it: the text, or the identifier in decimal.
+  // The name as messages show it: the text it was given ("#42" too), or the identifier in
+  // decimal.
   std::string DisplayName() const;
 
   friend bool operator==(const TResourceName& a, const TResourceName& b);
 
  private:
   std::variant<std::uint16_t, std::string> value_;
+  std::string idText_;  // the text an identifier was read from, if any
 };
 
-// The resource types the program stores. A cursor group holds a whole .cur file and an icon group
-// a whole .ico file; an animated cursor holds a whole .ani file.
+// The resource types the program stores. An animated cursor holds a whole .ani file. A cursor
+// group holds a whole .cur file and an icon group a whole .ico file in the resources the POSIX
+// services keep; the platform's own resources (Windows) keep groups as a directory of separate
+// images, which only the platform's loaders read (TPlatformCursors).
 inline constexpr std::uint16_t RT_RCDATA = 10;
 inline constexpr std::uint16_t RT_GROUP_CURSOR = 12;
 inline constexpr std::uint16_t RT_GROUP_ICON = 14;

@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "framework/platform/cursor.h"
 #include "framework/platform/input_event.h"
 #include "framework/platform/message_box.h"
 #include "framework/platform/native_window.h"
+#include "framework/platform/platform_cursors.h"
+#include "framework/platform/platform_timers.h"
 
 // The windowing half of the platform: everything the framework's controls need of a desktop.
 // A backend provides
@@ -19,7 +22,9 @@
 //   - the event stream of all its windows (input_event.h), waited for with a timeout, and a
 //     wake-up that any thread may call to end a wait early;
 //   - a monotonic clock in milliseconds, which the message loop and its timers run on;
-//   - the screen's pixels per inch.
+//   - the screen's pixels per inch;
+//   - optionally, window timers the platform runs and cursors it loads itself (null: the framework
+//     times its window timers on NowMs and reads cursors with its own reader).
 // Except for Wake, every call comes from the UI thread.
 class TWindowBackend {
  public:
@@ -33,6 +38,12 @@ class TWindowBackend {
   // A cursor handle the caller owns (free it with DestroyCursor). Never null: a backend that
   // cannot show colour cursors returns one that shows the arrow.
   virtual HCURSOR CreateCursor(const TCursorImage& image) = 0;
+  // An animated cursor of the steps (at least one), owned by the caller like CreateCursor's; it
+  // shows each step for its duration, round and round, while a window shows it. A backend that
+  // cannot animate cursors shows the first step.
+  virtual HCURSOR CreateAnimatedCursor(const std::vector<TCursorStep>& steps) {
+    return CreateCursor(steps.front().image);
+  }
   // A shared cursor owned by the backend.
   virtual HCURSOR SystemCursor(TSystemCursor kind) = 0;
 
@@ -51,6 +62,9 @@ class TWindowBackend {
   virtual std::uint64_t NowMs() = 0;
 
   virtual int ScreenPixelsPerInch() = 0;
+
+  virtual TPlatformTimers* PlatformTimers() { return nullptr; }
+  virtual TPlatformCursors* PlatformCursors() { return nullptr; }
 };
 
 // The backend the process runs on. The program installs one at start-up, in one place, before it

@@ -17,6 +17,7 @@
 #include "gif/codec/encode_from_dib.h"
 #include "gif/codec/gif_error.h"
 #include "gif/codec/gif_messages.h"
+#include "gif/picture/alpha_keyed_icon.h"
 #include "gif/picture/decoded_bitmaps.h"
 #include "gif/picture/gif_image.h"
 
@@ -112,7 +113,12 @@ void TGIFFrame::DrawOnFuchsia(const TGraphic& source) {
   TCanvas& canvas = frameBitmap_->Canvas();
   canvas.Brush().SetColor(clFuchsia);
   frameBitmap_->SetSize(graphic.Width(), graphic.Height());
-  canvas.Draw(0, 0, &graphic);
+  const auto* icon = dynamic_cast<const TIcon*>(&source);
+  if (icon != nullptr && icon->ShownImage()->HasAlpha()) {
+    DrawAlphaKeyed(*frameBitmap_, *icon->ShownImage());
+  } else {
+    canvas.Draw(0, 0, &graphic);
+  }
   if (dynamic_cast<const TIcon*>(&source) != nullptr ||
       dynamic_cast<const TMetafile*>(&source) != nullptr) {
     SetTransparentColor(GetNearestColor(canvas.Handle(), ColorToRGB(clFuchsia)));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cursors/animated_cursor_image.h"
 #include "framework/core/file_replacement.h"
 #include "framework/core/little_endian.h"
 #include "framework/core/memory_stream.h"
@@ -14,6 +15,15 @@
 #include "gif/picture/picture_messages.h"
 
 namespace {
+
+// The disposal method that clears a frame's area before the next frame.
+constexpr std::uint8_t kDisposeToBackground = 2;
+
+// A display time in jiffies (1/60 s) in milliseconds, held to what a frame's 16 bits keep: a long
+// time stays long rather than wrapping to a short one.
+std::uint16_t JiffiesToMs(std::int64_t jiffies) {
+  return static_cast<std::uint16_t>(std::clamp<std::int64_t>(jiffies * 100 / 6, 0, 0xFFFF));
+}
 
 // The coders' callback for images: the target image's NotifyProgress, with RedrawNow false and an
 // empty rectangle.
@@ -108,6 +118,8 @@ void TGIFImage::Assign(const TPersistent* source) {
     AssignFrame(*frame);
   } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
     AssignBitmap(*bitmap);
+  } else if (const auto* cursor = dynamic_cast<const TAnimatedCursorImage*>(source)) {
+    AssignAnimatedCursor(*cursor);
   } else {
     TGraphic::Assign(source);
   }
@@ -116,6 +128,22 @@ void TGIFImage::Assign(const TPersistent* source) {
 void TGIFImage::AssignBitmap(const TBitmap& source) {
   ResetImage();
   AppendFrame(&source);
+  Changed(this);
+}
+
+void TGIFImage::AssignAnimatedCursor(const TAnimatedCursorImage& source) {
+  ResetImage();
+  SetBackColor(clWindow);
+  // A cursor plays for ever, and each of its frames replaces the last one whole: left in place,
+  // a frame would show through the next one's transparent pixels.
+  SetLoopEnabled(true);
+  SetLoopCount(0);
+  for (int i = 0; i < source.FrameCount(); ++i) {
+    AppendFrame(source.FrameIcon(i));
+    TGIFFrame& frame = *FrameAt(CurrentIndex());
+    frame.SetDelayMs(JiffiesToMs(source.Frame(i)->RateJiffies()));
+    frame.SetDisposal(kDisposeToBackground);
+  }
   Changed(this);
 }
 

@@ -10,6 +10,7 @@
 #include "gif/picture/decoded_bitmaps.h"
 #include "gif/picture/gif_frame.h"
 
+class TAnimatedCursorImage;
 class TBitmap;
 
 // An image's OnCodecProgress: sender, stage, percent done, redraw-now flag, rectangle, message.
@@ -28,8 +29,11 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
 
   // From another image: shares its data and frames' pixels (and copies its screen: no frame is
   // decoded). From a frame, also one of this image's: a one-frame image with that frame's owner's
-  // screen data. From a bitmap: a one-frame image holding a copy of it. From none: the image is
-  // reset. Each fires OnChange (assigning the image to itself changes nothing and fires nothing).
+  // screen data. From a bitmap: a one-frame image holding a copy of it. From an animated cursor:
+  // a frame per cursor frame, drawn on fuchsia as its transparent colour, shown for the frame's
+  // rate in milliseconds (at most 65535) and cleared to the background (clWindow) before the
+  // next, looping for ever. From none: the image is reset. Each fires OnChange (assigning the
+  // image to itself changes nothing and fires nothing).
   void Assign(const TPersistent* source) override;
 
   // Appends a frame that assigns graphic (see TGIFFrame::Assign) and makes it current; the image
@@ -107,6 +111,7 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   void AssignImage(const TGIFImage& source);
   void AssignFrame(const TGIFFrame& source);
   void AssignBitmap(const TBitmap& source);
+  void AssignAnimatedCursor(const TAnimatedCursorImage& source);
   void DecodeFirstFrame();
   void ReadLengthAndGif(TStream& stream, bool decodeFirst);
   void PutGifOnClipboard();

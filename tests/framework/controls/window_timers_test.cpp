@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <thread>
 #include <vector>
 
@@ -98,6 +99,58 @@ TEST_F(WindowTimers, RunSleepsUntilTheNextTimerIsDue) {
   EXPECT_EQ(ticks_, (std::vector<Tick>{{1, 40}, {1, 80}, {1, 120}}));
   EXPECT_EQ(backend_.NowMs(), 130u);
   DeallocateHWnd(stopper);
+}
+
+// The headless backend with window timers its "platform" runs; the test makes them expire.
+class TPlatformTimerBackend : public THeadlessBackend, public TPlatformTimers {
+ public:
+  TPlatformTimers* PlatformTimers() override { return this; }
+  bool StartTimer(std::uintptr_t key, unsigned intervalMs) override {
+    if (full) return false;
+    running[key] = intervalMs;
+    return true;
+  }
+  void StopTimer(std::uintptr_t key) override { running.erase(key); }
+  void Expire(std::uintptr_t key) {
+    TInputEvent event{TInputEventKind::kTimer};
+    event.timer = key;
+    Inject(event);
+  }
+
+  std::map<std::uintptr_t, unsigned> running;  // key: interval
+  bool full = false;
+};
+
+TEST_F(WindowTimers, TimersThePlatformRunsAreArmedThereAndTheirExpiriesDelivered) {
+  TPlatformTimerBackend platform;
+  TScopedWindowBackend scope(platform);
+  ASSERT_EQ(SetTimer(window_, 5, 3), 5u);
+  ASSERT_EQ(platform.running.size(), 1u);
+  const auto [key, interval] = *platform.running.begin();
+  EXPECT_EQ(interval, USER_TIMER_MINIMUM);
+  EXPECT_EQ(window_timers::NextDue(), std::nullopt) << "not timed here";
+  platform.Expire(key);
+  application_->ProcessMessages();
+  EXPECT_EQ(ticks_.size(), 1u);
+  EXPECT_EQ(ticks_.back().id, 5u);
+
+  EXPECT_EQ(SetTimer(window_, 5, 50), 5u);
+  EXPECT_EQ(platform.running, (std::map<std::uintptr_t, unsigned>{{key, 50}})) << "restarted";
+  platform.full = true;
+  EXPECT_EQ(SetTimer(window_, 6, 10), 0u);
+  EXPECT_EQ(window_timers::Count(), 1u);
+  platform.full = false;
+
+  EXPECT_TRUE(KillTimer(window_, 5));
+  EXPECT_TRUE(platform.running.empty());
+  platform.Expire(key);  // already on its way when the timer was killed
+  application_->ProcessMessages();
+  EXPECT_EQ(ticks_.size(), 1u);
+
+  HWND other = AllocateHWnd([](TMessage&) {});
+  SetTimer(other, 1, 10);
+  DeallocateHWnd(other);
+  EXPECT_TRUE(platform.running.empty());
 }
 
 }  // namespace

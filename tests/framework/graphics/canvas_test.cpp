@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "framework/backends/freetype_font_rasterizer.h"
+#include "framework/backends/platform_font_rasterizer.h"
 #include "framework/core/exceptions.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/gdi.h"
@@ -12,7 +12,7 @@
 namespace {
 
 void UseFonts() {
-  if (FontRasterizer() == nullptr) SetFontRasterizer(CreateFreeTypeFontRasterizer());
+  if (FontRasterizer() == nullptr) SetFontRasterizer(CreatePlatformFontRasterizer());
 }
 
 // A white 32-bit bitmap of the given size.

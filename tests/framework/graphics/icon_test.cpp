@@ -39,9 +39,9 @@ TEST(Icon, BlendsA32BitImageByItsAlpha) {
   EXPECT_EQ(target.Canvas().Pixel(0, 0), RGB(128, 0, 127));
 }
 
-TEST(Icon, ShowsTheImageNearestToThirtyTwoAndKeepsAllWhenSaved) {
+TEST(Icon, ShowsTheImageThatBestFitsTheSizeAskedForAndKeepsAllWhenSaved) {
   TIconFile file;
-  for (const int size : {16, 32, 48}) {
+  for (const int size : {16, 32, 48, 96}) {
     file.images.emplace_back(TBitmapHandle(TBitmapObject::Create(size, size, 4)),
                              TBitmapHandle(TBitmapObject::Create(size, size, 1)));
   }
@@ -49,16 +49,28 @@ TEST(Icon, ShowsTheImageNearestToThirtyTwoAndKeepsAllWhenSaved) {
                            TBitmapHandle(TBitmapObject::Create(32, 32, 1)));
   TIcon icon;
   icon.SetImages(std::move(file));
-  EXPECT_EQ(icon.Width(), 32);
+  struct Case {
+    TSize asked;
+    int width;
+  };
+  for (const Case& c : {Case{{0, 0}, 96}, Case{{32, 32}, 32}, Case{{40, 40}, 48},
+                        Case{{200, 200}, 96}, Case{{8, 8}, 16}}) {
+    icon.SetRequestedSize(c.asked);
+    EXPECT_EQ(icon.Width(), c.width) << c.asked.cx;
+  }
   TMemoryStream stream;
   icon.SaveToStream(stream);
   stream.SetPosition(0);
   TIcon read;
+  read.SetRequestedSize({32, 32});
   read.LoadFromStream(stream);
-  EXPECT_EQ(read.ImageCount(), 4);
+  EXPECT_EQ(read.ImageCount(), 5);
   EXPECT_EQ(read.Width(), 32);
-  EXPECT_EQ(read.Image(3).color->BitsPerPixel(), 8);
-  EXPECT_THROW(read.Image(4), EListError);
+  EXPECT_EQ(read.Image(4).color->BitsPerPixel(), 8);
+  EXPECT_THROW(read.Image(5), EListError);
+  TIcon copy;
+  copy.Assign(&read);
+  EXPECT_EQ(copy.Width(), 96);  // a copy shows what it is asked for, the largest by default
 }
 
 TEST(Icon, SizeIsFixedAndCursorsHaveHotSpots) {

@@ -23,14 +23,18 @@ TEST(ResourceName, TextsCompareIgnoringCaseButNeverEqualAnIdentifier) {
 }
 
 TEST(ResourceName, AMissingResourceIsReportedByItsName) {
-  try {
-    RaiseResourceNotFound("KALDCURSOR");
-  } catch (const EResNotFound& error) {
-    EXPECT_EQ(error.Message(), "Resource KALDCURSOR not found");
-  }
-  try {
-    RaiseResourceNotFound(42);
-  } catch (const EResNotFound& error) {
-    EXPECT_EQ(error.Message(), "Resource 42 not found");
+  struct Case {
+    TResourceName name;
+    const char* message;
+  };
+  // A name given as text is shown as that text, also when it names an identifier.
+  for (const Case& c : {Case{"KALDCURSOR", "Resource KALDCURSOR not found"},
+                        Case{42, "Resource 42 not found"}, Case{"#42", "Resource #42 not found"}}) {
+    try {
+      RaiseResourceNotFound(c.name);
+      ADD_FAILURE() << c.message;
+    } catch (const EResNotFound& error) {
+      EXPECT_EQ(error.Message(), c.message);
+    }
   }
 }

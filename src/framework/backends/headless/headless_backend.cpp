@@ -35,6 +35,10 @@ HCURSOR THeadlessBackend::CreateCursor(const TCursorImage& image) {
   return new TCursorObject(image);
 }
 
+HCURSOR THeadlessBackend::CreateAnimatedCursor(const std::vector<TCursorStep>& steps) {
+  return new TCursorObject(steps);
+}
+
 HCURSOR THeadlessBackend::SystemCursor(TSystemCursor kind) {
   auto& cursor = systemCursors_[kind];
   if (cursor == nullptr) cursor = std::make_unique<TCursorObject>(kind);

@@ -27,6 +27,7 @@ class THeadlessBackend : public TWindowBackend {
 
   std::unique_ptr<TNativeWindow> CreateWindow(const TWindowParams& params) override;
   HCURSOR CreateCursor(const TCursorImage& image) override;
+  HCURSOR CreateAnimatedCursor(const std::vector<TCursorStep>& steps) override;
   HCURSOR SystemCursor(TSystemCursor kind) override;
   int ShowMessageBox(const TMessageBoxRequest& request) override;
   std::optional<TInputEvent> WaitEvent(std::optional<std::uint64_t> timeoutMs) override;

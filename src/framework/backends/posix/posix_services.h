@@ -33,6 +33,7 @@ class TPosixServices : public TPlatformServices {
   const std::vector<std::string>& CommandLine() override { return arguments_; }
   TPlatformVersion PlatformVersion() override { return version_; }
   std::string ProgramPath() override;
+  std::string_view FolderDelimiters() override { return "/"; }
   bool FileExists(const std::string& path) override;
   bool SetForegroundWindow(HWND) override { return false; }
 

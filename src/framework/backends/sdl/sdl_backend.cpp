@@ -57,6 +57,10 @@ HCURSOR TSdlBackend::CreateCursor(const TCursorImage& image) {
   return new TSdlCursor(image);
 }
 
+HCURSOR TSdlBackend::CreateAnimatedCursor(const std::vector<TCursorStep>& steps) {
+  return new TSdlCursor(steps);
+}
+
 HCURSOR TSdlBackend::SystemCursor(TSystemCursor kind) {
   auto& cursor = systemCursors_[kind];
   if (cursor == nullptr) cursor = std::make_unique<TSdlCursor>(kind);
@@ -69,22 +73,35 @@ int TSdlBackend::ShowMessageBox(const TMessageBoxRequest& request) {
 }
 
 std::optional<TInputEvent> TSdlBackend::WaitEvent(std::optional<std::uint64_t> timeoutMs) {
-  if (timeoutMs == 0u) return Poll();
+  if (timeoutMs == 0u) {
+    StepMouseCursor();
+    return Poll();
+  }
   if (std::exchange(wakePending_, false)) return std::nullopt;
   const Uint64 start = SDL_GetTicks64();
   for (;;) {
-    int waitMs = -1;
+    // An animated cursor steps while the loop waits: the wait ends when its next step is due.
+    std::optional<std::uint64_t> waitLimit = StepMouseCursor();
     if (timeoutMs) {
       const Uint64 elapsed = SDL_GetTicks64() - start;
       if (elapsed >= *timeoutMs) return Poll();
-      waitMs = static_cast<int>(
-          std::min<std::uint64_t>(*timeoutMs - elapsed, std::numeric_limits<int>::max()));
+      waitLimit = std::min(waitLimit.value_or(*timeoutMs - elapsed), *timeoutMs - elapsed);
     }
+    const int waitMs =
+        waitLimit
+            ? static_cast<int>(std::min<std::uint64_t>(*waitLimit, std::numeric_limits<int>::max()))
+            : -1;
     SDL_Event event;
     if (SDL_WaitEventTimeout(&event, waitMs) == 0) continue;
     if (event.type == wakeEvent_) return std::nullopt;
     if (auto translated = TranslateEvent(event)) return translated;
   }
+}
+
+std::optional<std::uint64_t> TSdlBackend::StepMouseCursor() {
+  SDL_Window* window = SDL_GetMouseFocus();
+  TSdlWindow* under = window != nullptr ? TSdlWindow::FromId(SDL_GetWindowID(window)) : nullptr;
+  return under != nullptr ? under->StepCursor() : std::nullopt;
 }
 
 std::optional<TInputEvent> TSdlBackend::Poll() {

@@ -22,6 +22,7 @@ class TSdlBackend : public TWindowBackend {
 
   std::unique_ptr<TNativeWindow> CreateWindow(const TWindowParams& params) override;
   HCURSOR CreateCursor(const TCursorImage& image) override;
+  HCURSOR CreateAnimatedCursor(const std::vector<TCursorStep>& steps) override;
   HCURSOR SystemCursor(TSystemCursor kind) override;
   int ShowMessageBox(const TMessageBoxRequest& request) override;
   std::optional<TInputEvent> WaitEvent(std::optional<std::uint64_t> timeoutMs) override;
@@ -32,6 +33,9 @@ class TSdlBackend : public TWindowBackend {
  private:
   // Takes the next event that means something to the framework, without waiting.
   std::optional<TInputEvent> Poll();
+  // Steps the animated cursor of the window under the mouse; answers the milliseconds until its
+  // next step (none when nothing steps).
+  std::optional<std::uint64_t> StepMouseCursor();
 
   int pixelsPerInch_ = 0;  // the display's, asked once at start
   std::uint32_t wakeEvent_ = 0;

@@ -82,12 +82,22 @@ void TSdlWindow::Present(const TPixelView& view) {
 
 void TSdlWindow::SetCursor(HCURSOR cursor) {
   cursor_ = cursor;
+  cursorAnimation_.Show(cursor, SDL_GetTicks64());
   if (SDL_GetMouseFocus() == window_) ApplyCursor();
 }
 
 void TSdlWindow::ApplyCursor() {
-  SDL_Cursor* native = NativeCursorOf(cursor_);
+  SDL_Cursor* native = cursorAnimation_.Current(SDL_GetTicks64());
+  if (native == nullptr) native = NativeCursorOf(cursor_);
   SDL_SetCursor(native != nullptr ? native : SDL_GetDefaultCursor());
+}
+
+std::optional<std::uint64_t> TSdlWindow::StepCursor() {
+  if (SDL_GetMouseFocus() != window_) return std::nullopt;
+  const Uint64 now = SDL_GetTicks64();
+  SDL_Cursor* step = cursorAnimation_.Current(now);
+  if (step != nullptr && step != SDL_GetCursor()) SDL_SetCursor(step);
+  return cursorAnimation_.NextStepIn(now);
 }
 
 bool TSdlWindow::BringToFront() {

@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#include <cstdint>
+#include <optional>
+
+#include "framework/backends/sdl/sdl_cursor_animation.h"
 #include "framework/platform/native_window.h"
 
 // A top-level SDL window showing our pixels through its window surface.
@@ -27,11 +31,15 @@ class TSdlWindow : public TNativeWindow {
   Uint32 Id() const { return SDL_GetWindowID(window_); }
   // Shows this window's cursor (SDL has one cursor for all windows).
   void ApplyCursor();
+  // While the mouse is over the window: shows the step of its animated cursor that is due, and
+  // answers the milliseconds until the next one (none when nothing steps).
+  std::optional<std::uint64_t> StepCursor();
 
  private:
   static constexpr const char* kWindowDataName = "qi.window";
 
   SDL_Window* window_ = nullptr;
   HCURSOR cursor_ = nullptr;
+  TSdlCursorAnimation cursorAnimation_;
   bool raiseWhenShown_ = false;
 };

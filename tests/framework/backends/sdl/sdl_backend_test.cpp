@@ -2,17 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <thread>
 
 #include "framework/controls/application.h"
 #include "framework/controls/button.h"
 #include "framework/controls/form.h"
+#include "framework/controls/screen.h"
 #include "framework/controls/window_handles.h"
 #include "framework/controls/window_timers.h"
 #include "support/xvfb_display.h"
+#include "x_pointer.h"
 
 namespace {
 
@@ -100,6 +104,41 @@ TEST_F(SdlUnderXvfb, AClickWithXdotoolReachesTheButton) {
 
 TEST_F(SdlUnderXvfb, EnterFromTheKeyboardReachesTheDefaultButton) {
   EXPECT_EQ(ClicksWhileDriving("key --window WID Return"), 1);
+}
+
+// An 8 x 8 cursor picture of one colour (0xRRGGBB), its hot spot in the middle.
+TCursorImage SolidCursor(std::uint32_t rgb) {
+  TArgbImage image{8, 8, std::vector<std::uint32_t>(64, 0xFF000000u | rgb)};
+  return {image, 4, 4};
+}
+
+TEST_F(SdlUnderXvfb, AnAnimatedCursorStepsAtItsRatesWhileTheMouseIsOverTheWindow) {
+  SdlProgram program;
+  Screen->SetCursors(100, program.backend_.CreateAnimatedCursor(
+                              {{SolidCursor(0xFF0000), 150}, {SolidCursor(0x0000FF), 150}}));
+  program.form_->SetCursor(100);
+  program.form_->Show();
+  // The colours of the pointer as the X server shows it, sampled while the program runs.
+  std::atomic<bool> running = true;
+  std::set<std::uint32_t> seen;
+  std::thread watcher([&] {
+    const std::string window =
+        CommandOutput(std::string("timeout 10 xdotool search --sync --onlyvisible --name '^") +
+                      SdlProgram::kCaption + "$' | head -n 1");
+    if (window.empty()) return;
+    std::system(("xdotool mousemove --window " + window + " 40 20 >/dev/null 2>&1").c_str());
+    TXPointer pointer;
+    while (running) {
+      const auto picture = pointer.Picture();
+      if (picture && picture->width == 8 && picture->hotSpotX == 4)
+        seen.insert(picture->firstPixel & 0xFFFFFF);
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  });
+  program.RunAtMost(2500);
+  running = false;
+  watcher.join();
+  EXPECT_EQ(seen, (std::set<std::uint32_t>{0xFF0000, 0x0000FF}));
 }
 
 TEST(SdlOffscreen, RunsWithoutADisplayAndMessageBoxesReturnAtOnce) {

@@ -1,0 +1,1 @@
+qi_fuzzer(ani_fuzzer ani_fuzzer.cpp qi_cursor_images)

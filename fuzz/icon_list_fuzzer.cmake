@@ -1,0 +1,1 @@
+qi_fuzzer(icon_list_fuzzer icon_list_fuzzer.cpp qi_cursor_images)
