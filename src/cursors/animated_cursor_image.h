@@ -9,6 +9,7 @@
 #include "cursors/icon_frame.h"
 #include "framework/core/persistent.h"
 #include "framework/graphics/color.h"
+#include "framework/graphics/icon_sequence.h"
 
 class TBitmap;
 class TStream;
@@ -28,7 +29,7 @@ enum class TStripColors { kKeep, kReduce };
 // value of the "rate" chunk, or the header's default rate where there is none. Icons that no step
 // shows follow as frames of their own (icon number -1, the default rate). Steps whose icon does
 // not exist are dropped. Frames showing the same icon share its images.
-class TAnimatedCursorImage : public TPersistent {
+class TAnimatedCursorImage : public TPersistent, public TIconSequence {
  public:
   TAnimatedCursorImage() = default;
   TAnimatedCursorImage(const TAnimatedCursorImage&) = delete;
@@ -54,9 +55,10 @@ class TAnimatedCursorImage : public TPersistent {
   virtual void LoadFromFile(const std::string& fileName);
 
   void Clear();
-  int FrameCount() const { return static_cast<int>(frames_.size()); }
+  int FrameCount() const override { return static_cast<int>(frames_.size()); }
   // Index outside the frames: EListError "List index out of bounds".
-  TIcon* FrameIcon(int index) const { return Frame(index)->IconImage(); }
+  TIcon* FrameIcon(int index) const override { return Frame(index)->IconImage(); }
+  int FrameRateJiffies(int index) const override { return Frame(index)->RateJiffies(); }
   TIconFrame* Frame(int index) const;
   // The "anih" record as read; after loading its step count is the number of frames.
   const TAniHeader& AniHeader() const { return header_; }

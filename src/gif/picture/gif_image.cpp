@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "cursors/animated_cursor_image.h"
 #include "framework/core/file_replacement.h"
 #include "framework/core/little_endian.h"
 #include "framework/core/memory_stream.h"
 #include "framework/core/stream.h"
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/icon.h"
+#include "framework/graphics/icon_sequence.h"
 #include "framework/platform/global_memory.h"
 #include "framework/platform/platform_services.h"
 #include "gif/codec/gif_error.h"
@@ -118,8 +119,8 @@ void TGIFImage::Assign(const TPersistent* source) {
     AssignFrame(*frame);
   } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
     AssignBitmap(*bitmap);
-  } else if (const auto* cursor = dynamic_cast<const TAnimatedCursorImage*>(source)) {
-    AssignAnimatedCursor(*cursor);
+  } else if (const auto* icons = dynamic_cast<const TIconSequence*>(source)) {
+    AssignIconSequence(*icons);
   } else {
     TGraphic::Assign(source);
   }
@@ -131,7 +132,7 @@ void TGIFImage::AssignBitmap(const TBitmap& source) {
   Changed(this);
 }
 
-void TGIFImage::AssignAnimatedCursor(const TAnimatedCursorImage& source) {
+void TGIFImage::AssignIconSequence(const TIconSequence& source) {
   ResetImage();
   SetBackColor(clWindow);
   // A cursor plays for ever, and each of its frames replaces the last one whole: left in place,
@@ -141,7 +142,7 @@ void TGIFImage::AssignAnimatedCursor(const TAnimatedCursorImage& source) {
   for (int i = 0; i < source.FrameCount(); ++i) {
     AppendFrame(source.FrameIcon(i));
     TGIFFrame& frame = *FrameAt(CurrentIndex());
-    frame.SetDelayMs(JiffiesToMs(source.Frame(i)->RateJiffies()));
+    frame.SetDelayMs(JiffiesToMs(source.FrameRateJiffies(i)));
     frame.SetDisposal(kDisposeToBackground);
   }
   Changed(this);

@@ -10,7 +10,7 @@
 #include "gif/picture/decoded_bitmaps.h"
 #include "gif/picture/gif_frame.h"
 
-class TAnimatedCursorImage;
+class TIconSequence;
 class TBitmap;
 
 // An image's OnCodecProgress: sender, stage, percent done, redraw-now flag, rectangle, message.
@@ -29,7 +29,8 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
 
   // From another image: shares its data and frames' pixels (and copies its screen: no frame is
   // decoded). From a frame, also one of this image's: a one-frame image with that frame's owner's
-  // screen data. From a bitmap: a one-frame image holding a copy of it. From an animated cursor:
+  // screen data. From a bitmap: a one-frame image holding a copy of it. From icons in sequence
+  // (an animated cursor):
   // a frame per cursor frame, drawn on fuchsia as its transparent colour, shown for the frame's
   // rate in milliseconds (at most 65535) and cleared to the background (clWindow) before the
   // next, looping for ever. From none: the image is reset. Each fires OnChange (assigning the
@@ -111,7 +112,7 @@ class TGIFImage : public TGraphic, public TGIFImageModel {
   void AssignImage(const TGIFImage& source);
   void AssignFrame(const TGIFFrame& source);
   void AssignBitmap(const TBitmap& source);
-  void AssignAnimatedCursor(const TAnimatedCursorImage& source);
+  void AssignIconSequence(const TIconSequence& source);
   void DecodeFirstFrame();
   void ReadLengthAndGif(TStream& stream, bool decodeFirst);
   void PutGifOnClipboard();
